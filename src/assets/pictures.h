@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QCursor>
+#include <QPixmap>
+
+// The pictures, pointers and icons the window designs use. Each is drawn once, in code,
+// on first use and then kept for the whole run.
+namespace assets {
+
+enum class Picture {
+    None,
+    Blackboard,  // 800 x 600, the board every window shows
+    NeutralFace, // 32 x 32
+    SmilingFace, // 32 x 32
+    SadFace,     // 32 x 32
+    BackArrow,   // 32 x 32
+    UnitBead,    // 32 x 32, white disc
+    TenBead,     // 32 x 32, red disc
+};
+
+enum class Pointer {
+    Arrow,        // the ordinary arrow
+    PointingHand, // hot spot (12, 1)
+    OpenHand,     // hot spot (16, 14)
+    WritingHand,  // hot spot at the centre
+};
+
+const QPixmap& picture(Picture which);
+QCursor cursor(Pointer which);
+
+} // namespace assets

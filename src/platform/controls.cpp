@@ -1,0 +1,390 @@
+#include "platform/controls.h"
+
+#include "platform/form.h"
+#include "platform/keys.h"
+#include "platform/twips.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace platform {
+
+QFont fontOf(const FontDesign& font) {
+    // Metric-compatible stand-ins for the fonts the designs name.
+    QString family = font.name;
+    if (family == QLatin1String("Arial") || family == QLatin1String("MS Sans Serif"))
+        family = QStringLiteral("Liberation Sans");
+    QFont f(family);
+    f.setPixelSize(pointsToPixels(font.points));
+    f.setBold(font.bold);
+    return f;
+}
+
+namespace {
+QRect twipsRect(int left, int top, int width, int height) {
+    const int x = toPixels(left), y = toPixels(top);
+    return QRect(x, y, toPixels(left + width) - x, toPixels(top + height) - y);
+}
+
+Qt::Alignment horizontal(Alignment a) {
+    switch (a) {
+    case Alignment::Right:
+        return Qt::AlignRight;
+    case Alignment::Centre:
+        return Qt::AlignHCenter;
+    default:
+        return Qt::AlignLeft;
+    }
+}
+} // namespace
+
+// ---- Control
+
+Control::Control(FormWindow& window, const ControlDesign& design) : window_(window), d_(design) {}
+
+QRect Control::pixelRect() const {
+    return twipsRect(d_.left, d_.top, d_.width, d_.height);
+}
+
+void Control::changed(const QRect& oldArea) {
+    window_.update(oldArea.adjusted(-2, -2, 2, 2));
+    window_.update(pixelRect().adjusted(-2, -2, 2, 2));
+}
+
+void Control::move(int left, int top) {
+    move(left, top, d_.width, d_.height);
+}
+
+void Control::move(int left, int top, int width, int height) {
+    const QRect old = pixelRect();
+    d_.left = left;
+    d_.top = top;
+    d_.width = width;
+    d_.height = height;
+    changed(old);
+}
+
+void Control::setVisible(bool on) {
+    if (visible_ == on)
+        return;
+    visible_ = on;
+    repaintArea();
+}
+
+void Control::setEnabled(bool on) {
+    enabled_ = on;
+}
+
+// ---- Label
+
+void Label::setCaption(const QString& text) {
+    d_.caption = text;
+    repaintArea();
+}
+
+void Label::setBackColor(Colour c) {
+    d_.backColor = c;
+    repaintArea();
+}
+
+void Label::setForeColor(Colour c) {
+    d_.foreColor = c;
+    repaintArea();
+}
+
+void Label::paint(QPainter& p) const {
+    QRect r = pixelRect();
+    if (d_.opaque)
+        p.fillRect(r, toQColor(d_.backColor));
+    if (d_.border) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        r.adjust(1, 1, -1, -1);
+    }
+    if (d_.caption.isEmpty())
+        return;
+    p.setFont(fontOf(d_.font));
+    p.setPen(toQColor(d_.foreColor));
+    p.drawText(r, horizontal(d_.alignment) | Qt::AlignTop | Qt::TextWordWrap, d_.caption);
+}
+
+// ---- Image
+
+void Image::setPicture(assets::Picture picture) {
+    d_.picture = picture;
+    repaintArea();
+}
+
+void Image::drag() {
+    window_.startDrag(*this);
+}
+
+void Image::paint(QPainter& p) const {
+    const QPixmap& pix = assets::picture(d_.picture);
+    if (pix.isNull())
+        return;
+    const QRect r = pixelRect();
+    if (d_.stretch) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(r, pix);
+    } else {
+        p.save();
+        p.setClipRect(r);
+        p.drawPixmap(r.topLeft(), pix);
+        p.restore();
+    }
+}
+
+// ---- Shape
+
+void Shape::setFillColor(Colour c) {
+    d_.fillColor = c;
+    repaintArea();
+}
+
+void Shape::setBorderColor(Colour c) {
+    d_.borderColor = c;
+    repaintArea();
+}
+
+void Shape::paint(QPainter& p) const {
+    QRect r = pixelRect();
+    if (d_.shape == ShapeKind::Square || d_.shape == ShapeKind::Circle) {
+        const int side = std::min(r.width(), r.height());
+        r = QRect(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+    }
+    const int w = std::max(1, d_.borderWidth);
+    p.setPen(QPen(toQColor(d_.borderColor), w));
+    if (d_.filled)
+        p.setBrush(toQColor(d_.fillColor));
+    else if (d_.opaque)
+        p.setBrush(toQColor(d_.backColor));
+    else
+        p.setBrush(Qt::NoBrush);
+    const QRect inside = r.adjusted(w / 2, w / 2, -(w + 1) / 2, -(w + 1) / 2);
+    if (d_.shape == ShapeKind::Oval || d_.shape == ShapeKind::Circle) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.drawEllipse(inside);
+        p.setRenderHint(QPainter::Antialiasing, false);
+    } else {
+        p.drawRect(inside);
+    }
+}
+
+// ---- Line
+
+void Line::setBorderColor(Colour c) {
+    d_.borderColor = c;
+    repaintArea();
+}
+
+QRect Line::pixelRect() const {
+    return QRect(QPoint(toPixels(d_.x1), toPixels(d_.y1)), QPoint(toPixels(d_.x2), toPixels(d_.y2)))
+        .normalized()
+        .adjusted(-d_.borderWidth, -d_.borderWidth, d_.borderWidth, d_.borderWidth);
+}
+
+void Line::paint(QPainter& p) const {
+    p.setPen(QPen(toQColor(d_.borderColor), d_.borderWidth, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(toPixels(d_.x1), toPixels(d_.y1), toPixels(d_.x2), toPixels(d_.y2));
+}
+
+// ---- TextBox
+
+TextBox::TextBox(FormWindow& window, const ControlDesign& design, QWidget* parent)
+    : Control(window, design), edit_(new AnswerEdit(*this, parent)) {
+    tabIndex_ = design.tabIndex.value_or(0);
+    edit_->setGeometry(pixelRect());
+    applyLook();
+    edit_->show();
+}
+
+TextBox::~TextBox() {
+    delete edit_;
+}
+
+void TextBox::applyLook() {
+    edit_->setFont(fontOf(d_.font));
+    edit_->setAlignment(horizontal(d_.alignment) | Qt::AlignVCenter);
+    edit_->setFrame(d_.border);
+    // The same colours in every state: a disabled box keeps its look.
+    QPalette pal = edit_->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(group, QPalette::Base, toQColor(d_.backColor));
+        pal.setColor(group, QPalette::Window, toQColor(d_.backColor));
+        pal.setColor(group, QPalette::Text, toQColor(d_.foreColor));
+    }
+    edit_->setPalette(pal);
+    edit_->setCursor(assets::cursor(d_.pointer));
+    edit_->setToolTip(d_.toolTip);
+}
+
+QString TextBox::text() const {
+    return edit_->text();
+}
+void TextBox::setText(const QString& text) {
+    edit_->setText(text);
+}
+
+void TextBox::setBackColor(Colour c) {
+    d_.backColor = c;
+    applyLook();
+}
+
+void TextBox::setForeColor(Colour c) {
+    d_.foreColor = c;
+    applyLook();
+}
+
+void TextBox::move(int left, int top) {
+    Control::move(left, top);
+    edit_->setGeometry(pixelRect());
+}
+
+void TextBox::setVisible(bool on) {
+    visible_ = on;
+    edit_->setVisible(on);
+    if (!on)
+        window_.forgetFocus(this);
+}
+
+void TextBox::setEnabled(bool on) {
+    enabled_ = on;
+    edit_->setEnabled(on);
+    if (!on)
+        window_.forgetFocus(this);
+}
+
+void TextBox::setLocked(bool on) {
+    locked_ = on;
+    edit_->setReadOnly(on);
+}
+
+void TextBox::setTabIndex(int index) {
+    window_.renumberTabs(*this, index);
+}
+
+bool TextBox::hasFocus() const {
+    return window_.focusedBox() == this;
+}
+
+void TextBox::keyPressed(QKeyEvent* e) {
+    int ascii = 0;
+    if (e->key() == Qt::Key_Backspace) {
+        ascii = 8;
+    } else if (!e->text().isEmpty() && e->text().at(0).unicode() != 127) {
+        ascii = e->text().at(0).unicode();
+    } else {
+        // Cursor movement is harmless; every other key that types nothing (Delete among
+        // them) is dropped so the text changes only through KeyPress.
+        switch (e->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            edit_->QLineEdit::keyPressEvent(e);
+            break;
+        default:
+            break;
+        }
+        return;
+    }
+    window_.form().dispatch([&] {
+        if (onKeyPress)
+            onKeyPress(ascii);
+        if (window_.disposed() || locked_)
+            return;
+        if (ascii == 8)
+            edit_->backspace();
+        else if (ascii >= 32)
+            edit_->insert(QString(QChar(ascii)));
+    });
+}
+
+void TextBox::keyReleased(QKeyEvent* e) {
+    if (e->isAutoRepeat() || e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)
+        return;
+    const int code = vbKeyCode(*e);
+    const int shift = shiftState(e->modifiers());
+    if (onKeyUp)
+        window_.form().dispatch([&] { onKeyUp(code, shift); });
+}
+
+void TextBox::clickedInto() {
+    window_.focusBox(this);
+}
+
+void TextBox::clickReleased() {
+    if (onClick)
+        window_.form().dispatch(onClick);
+}
+
+// ---- AnswerEdit
+
+AnswerEdit::AnswerEdit(TextBox& box, QWidget* parent) : QLineEdit(parent), box_(box) {
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(false);
+    setDragEnabled(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    // Tab is carried out by the window itself, in tab-index order.
+    setFocusPolicy(Qt::ClickFocus);
+    setTextMargins(0, 0, 0, 0);
+}
+
+bool AnswerEdit::event(QEvent* e) {
+    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
+            if (e->type() == QEvent::KeyPress && !k->isAutoRepeat() && box_.isLive())
+                box_.window_.tabForward();
+            return true;
+        }
+    }
+    if (e->type() == QEvent::ShortcutOverride) {
+        // Keep the line edit's own shortcuts (paste, undo, select all) out of play.
+        e->accept();
+        return true;
+    }
+    return QLineEdit::event(e);
+}
+
+void AnswerEdit::keyPressEvent(QKeyEvent* e) {
+    box_.keyPressed(e);
+}
+void AnswerEdit::keyReleaseEvent(QKeyEvent* e) {
+    box_.keyReleased(e);
+}
+
+void AnswerEdit::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton && e->button() != Qt::RightButton)
+        return; // no middle-click paste
+    box_.clickedInto();
+    if (box_.window_.disposed())
+        return;
+    pressed_ = e->button() == Qt::LeftButton;
+    QLineEdit::mousePressEvent(e);
+}
+
+void AnswerEdit::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton)
+        return;
+    QLineEdit::mouseReleaseEvent(e);
+    const bool click = pressed_ && rect().contains(e->position().toPoint());
+    pressed_ = false;
+    if (click)
+        box_.clickReleased();
+}
+
+void AnswerEdit::mouseDoubleClickEvent(QMouseEvent* e) {
+    // The second press of a double click gives no second Click.
+    pressed_ = false;
+    if (e->button() == Qt::LeftButton)
+        QLineEdit::mouseDoubleClickEvent(e);
+}
+
+void AnswerEdit::inputMethodEvent(QInputMethodEvent* e) {
+    e->ignore();
+}
+
+} // namespace platform

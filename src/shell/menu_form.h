@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/form.h"
+#include "platform/program.h"
+
+#include <vector>
+
+namespace shell {
+
+// A window whose clickable labels only lead to other windows, plus the exit spot.
+struct MenuLink {
+    const char* control;
+    int target; // form number
+};
+
+class MenuForm : public platform::Form {
+public:
+    MenuForm(platform::Program& program, int number, const platform::WindowDesign& design,
+             std::vector<MenuLink> links, const char* exitControl);
+
+protected:
+    void bindEvents() override;
+
+private:
+    std::vector<MenuLink> links_;
+    const char* exit_;
+};
+
+// The wording shared by the credit lines at the foot of the windows.
+extern const QString kCreditLine;
+
+} // namespace shell

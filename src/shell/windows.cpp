@@ -1,0 +1,33 @@
+#include "shell/windows.h"
+
+namespace shell {
+
+namespace {
+using Factory = std::unique_ptr<platform::Form> (*)(platform::Program&);
+struct Entry {
+    int number;
+    Factory make;
+};
+const Entry kWindows[] = {
+    {1, makeForm1},
+    {2, makeForm2},
+    {5, makeForm5},
+    {24, makeForm24},
+};
+} // namespace
+
+std::unique_ptr<platform::Form> createForm(platform::Program& program, int number) {
+    for (const Entry& e : kWindows)
+        if (e.number == number)
+            return e.make(program);
+    return nullptr;
+}
+
+std::vector<int> existingForms() {
+    std::vector<int> numbers;
+    for (const Entry& e : kWindows)
+        numbers.push_back(e.number);
+    return numbers;
+}
+
+} // namespace shell

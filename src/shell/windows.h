@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/form.h"
+#include "platform/program.h"
+
+#include <memory>
+
+// One factory per window of the program.
+namespace shell {
+std::unique_ptr<platform::Form> makeForm1(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm2(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm5(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm24(platform::Program& program);
+
+// Creates window `number`, or nullptr when this build has no such window.
+std::unique_ptr<platform::Form> createForm(platform::Program& program, int number);
+// Every window number this build has.
+std::vector<int> existingForms();
+} // namespace shell
+
+namespace neighbours {
+std::unique_ptr<platform::Form> makeForm14(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm15(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm16(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm17(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm37(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm38(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm39(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm40(platform::Program& program);
+} // namespace neighbours
