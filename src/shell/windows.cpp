@@ -13,6 +13,14 @@ const Entry kWindows[] = {
     {2, makeForm2},
     {5, makeForm5},
     {24, makeForm24},
+    {14, neighbours::makeForm14},
+    {15, neighbours::makeForm15},
+    {16, neighbours::makeForm16},
+    {17, neighbours::makeForm17},
+    {37, neighbours::makeForm37},
+    {38, neighbours::makeForm38},
+    {39, neighbours::makeForm39},
+    {40, neighbours::makeForm40},
 };
 } // namespace
 

@@ -6,10 +6,16 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <QPoint>
 #include <QString>
 #include <random>
 #include <vector>
+
+// Readable QStrings in test failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace testing_support {
 
