@@ -36,10 +36,11 @@ template <typename Paint> QPixmap smallPicture(Paint paint) {
     return QPixmap::fromImage(image);
 }
 
-QPixmap blackboard() {
-    QImage image(800, 600, QImage::Format_RGB32);
-    image.fill(Wall);
-    QPainter p(&image);
+} // namespace
+
+void paintBlackboard(QPainter& p) {
+    p.save();
+    p.fillRect(0, 0, 800, 600, Wall);
     // Corners are inclusive, so the rectangles read like pixel coordinates.
     auto fill = [&](int x0, int y0, int x1, int y1, const QColor& c) {
         p.fillRect(QRect(QPoint(x0, y0), QPoint(x1, y1)), c);
@@ -65,6 +66,16 @@ QPixmap blackboard() {
     p.setBrush(Qt::NoBrush);
     for (int inset = 5; inset < 22; inset += 5)
         p.drawEllipse(QRect(119, 519, 43, 45).adjusted(inset, inset, -inset, -inset));
+    p.restore();
+}
+
+namespace {
+
+QPixmap blackboard() {
+    QImage image(800, 600, QImage::Format_RGB32);
+    QPainter p(&image);
+    paintBlackboard(p);
+    p.end();
     return QPixmap::fromImage(image);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QPainter>
 #include <QPixmap>
 
 // The pictures, pointers and icons the window designs use. Each is drawn once, in code,
@@ -26,6 +27,9 @@ enum class Pointer {
 };
 
 const QPixmap& picture(Picture which);
+// Paints the blackboard straight onto a window: its flat regions cost less to paint than
+// a whole picture costs to build before the first window can show.
+void paintBlackboard(QPainter& painter);
 QCursor cursor(Pointer which);
 
 } // namespace assets

@@ -271,8 +271,14 @@ bool TextBox::hasFocus() const {
 
 void TextBox::keyPressed(QKeyEvent* e) {
     int ascii = 0;
+    const Qt::KeyboardModifiers mods = e->modifiers();
     if (e->key() == Qt::Key_Backspace) {
         ascii = 8;
+    } else if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier) && e->key() >= Qt::Key_A &&
+               e->key() <= Qt::Key_Z) {
+        // Ctrl+letter is its control code (22 for Ctrl+V) whatever text the platform gives
+        // it, so it can never type the letter.
+        ascii = e->key() - Qt::Key_A + 1;
     } else if (!e->text().isEmpty() && e->text().at(0).unicode() != 127) {
         ascii = e->text().at(0).unicode();
     } else {

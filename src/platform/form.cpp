@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QToolTip>
 #include <stdexcept>
+#include <utility>
 
 namespace platform {
 
@@ -166,7 +167,7 @@ void FormWindow::dispose() {
 void FormWindow::paintEvent(QPaintEvent*) {
     ++paintCount_;
     QPainter p(this);
-    p.drawPixmap(0, 0, assets::picture(assets::Picture::Blackboard));
+    assets::paintBlackboard(p);
     for (const Mark& m : marks_) {
         if (m.kind == Mark::Kind::Text) {
             p.setFont(m.font);
@@ -287,8 +288,14 @@ void Form::show() {
     if (!window_) {
         const std::optional<QPoint> place = program_.placementFor(*this);
         window_ = new FormWindow(*this, design_);
-        bindEvents();
-        Form_Load();
+        try {
+            bindEvents();
+            Form_Load();
+        } catch (...) {
+            // A window that failed to load must not stay behind, hidden but counted loaded.
+            delete std::exchange(window_, nullptr);
+            throw;
+        }
         if (!window_)
             return; // unloaded by its own Form_Load
         if (place)

@@ -2,9 +2,6 @@
 
 namespace shell {
 
-const QString kCreditLine =
-    QStringLiteral("Aritmetica cl. I  -  esercizi per la prima classe  -  software libero");
-
 MenuForm::MenuForm(platform::Program& program, int number, const platform::WindowDesign& design,
                    std::vector<MenuLink> links, const char* exitControl)
     : Form(program, number, design), links_(std::move(links)), exit_(exitControl) {}

@@ -26,7 +26,9 @@ private:
     const char* exit_;
 };
 
-// The wording shared by the credit lines at the foot of the windows.
-extern const QString kCreditLine;
+// The wording shared by the credit lines at the foot of the windows. Defined here, inline,
+// so that it is ready before the window designs that copy it, whatever the link order.
+inline const QString kCreditLine =
+    QStringLiteral("Aritmetica cl. I  -  esercizi per la prima classe  -  software libero");
 
 } // namespace shell
