@@ -172,40 +172,4 @@ TEST_F(Form17Test, TheNinetyNinthItemStartsANewRun) {
     EXPECT_EQ(pupil.caption("Label4"), "1");
 }
 
-TEST(Form17Links, LeavingByEitherLinkStartsTheScoreAgain) {
-    struct Way {
-        const char* link;
-        int menu;
-        std::vector<const char*> back; // the menu entries that lead here again
-    };
-    for (const Way& way :
-         {Way{"Label14", 5, {"Label1", "Label23"}}, Way{"Label15", 2, {"Label23"}}}) {
-        SCOPED_TRACE(way.link);
-        Pupil pupil;
-        pupil.open(17);
-        pupil.script({Pupil::pick(2, 9)});
-        pupil.click("Label9");
-        pupil.type("2");
-        pupil.type("4");
-        ASSERT_EQ(pupil.caption("Label4"), "1");
-        pupil.click(way.link);
-        ASSERT_EQ(pupil.current().number(), way.menu);
-        for (const char* entry : way.back)
-            pupil.click(entry);
-        ASSERT_EQ(pupil.current().number(), 17);
-        EXPECT_EQ(pupil.caption("Label4"), "");
-        EXPECT_EQ(pupil.caption("Label8"), "");
-        for (const char* box : {"Text1", "Text2"}) {
-            EXPECT_FALSE(pupil.enabled(box)) << box;
-            EXPECT_EQ(pupil.text(box), "") << box;
-        }
-        for (const char* face : {"Image1", "Image2", "Image3"})
-            EXPECT_TRUE(pupil.visible(face)) << face;
-        pupil.script({Pupil::pick(2, 9)});
-        pupil.click("Label9");
-        EXPECT_EQ(pupil.caption("Label8"), "1");
-        EXPECT_EQ(pupil.focusedBox(), "Text1");
-    }
-}
-
 } // namespace

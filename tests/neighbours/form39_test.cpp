@@ -133,41 +133,4 @@ TEST_F(Form39Test, MovingIntoABoxShowsHowItWasFound) {
     EXPECT_EQ(beeps(), 2);
 }
 
-TEST(Form39Links, LeavingByEitherLinkStartsTheScoreAgain) {
-    struct Way {
-        const char* link;
-        int menu;
-        std::vector<const char*> back; // the menu entries that lead here again
-    };
-    for (const Way& way :
-         {Way{"Label14", 5, {"Label2", "Label23"}}, Way{"Label15", 24, {"Label23"}}}) {
-        SCOPED_TRACE(way.link);
-        Pupil pupil;
-        pupil.open(39);
-        pupil.script({Pupil::pick(14, 19)});
-        pupil.click("Label9");
-        pupil.type("14");
-        pupil.clickInto("Text2");
-        pupil.type("16");
-        ASSERT_EQ(pupil.caption("Label4"), "1");
-        pupil.click(way.link);
-        ASSERT_EQ(pupil.current().number(), way.menu);
-        for (const char* entry : way.back)
-            pupil.click(entry);
-        ASSERT_EQ(pupil.current().number(), 39);
-        EXPECT_EQ(pupil.caption("Label4"), "");
-        EXPECT_EQ(pupil.caption("Label8"), "");
-        for (const char* box : {"Text1", "Text2"}) {
-            EXPECT_FALSE(pupil.enabled(box)) << box;
-            EXPECT_EQ(pupil.text(box), "") << box;
-        }
-        for (const char* face : {"Image1", "Image2", "Image3"})
-            EXPECT_TRUE(pupil.visible(face)) << face;
-        pupil.script({Pupil::pick(14, 19)});
-        pupil.click("Label9");
-        EXPECT_EQ(pupil.caption("Label8"), "1");
-        EXPECT_EQ(pupil.focusedBox(), "Text1");
-    }
-}
-
 } // namespace
