@@ -149,7 +149,8 @@ void FormWindow::forgetFocus(TextBox* box) {
 void FormWindow::startDrag(Image& image) {
     drag_.active = true;
     drag_.outline = image.pixelRect();
-    drag_.pointer = mapFromGlobal(QCursor::pos());
+    // The outline starts under the pointer that pressed the image.
+    drag_.pointer = pressing_ ? pressPoint_ : mapFromGlobal(QCursor::pos());
     if (!rect().contains(drag_.pointer))
         drag_.pointer = drag_.outline.center();
     drag_.grab = drag_.pointer - drag_.outline.topLeft();
@@ -203,7 +204,8 @@ void FormWindow::mousePressEvent(QMouseEvent* e) {
     const int button = buttonCode(e->button());
     Control* target = liveControlAt(pos);
     pressed_ = target;
-    drag_.pointer = pos;
+    pressing_ = true;
+    pressPoint_ = pos;
     if (target && target->onMouseDown) {
         const QRect r = target->pixelRect();
         form_.dispatch([&] {
@@ -229,6 +231,7 @@ void FormWindow::mouseMoveEvent(QMouseEvent* e) {
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* e) {
     const QPoint pos = e->position().toPoint();
+    pressing_ = false;
     Control* pressed = pressed_;
     pressed_ = nullptr;
     if (drag_.active) {

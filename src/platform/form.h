@@ -79,6 +79,8 @@ private:
     std::vector<Mark> marks_;
     TextBox* focused_ = nullptr;
     Control* pressed_ = nullptr;
+    bool pressing_ = false;
+    QPoint pressPoint_;
     struct Drag {
         bool active = false;
         QRect outline; // pixels
