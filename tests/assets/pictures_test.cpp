@@ -20,49 +20,6 @@ const QRgb Red = qRgb(255, 0, 0);
 
 } // namespace
 
-TEST(AssetsBlackboard, IsFlatWithEightColours) {
-    const QImage board = image(Picture::Blackboard);
-    ASSERT_EQ(board.size(), QSize(800, 600));
-    // Any antialiasing or gradient would bring in blended colours.
-    QSet<QRgb> colours;
-    for (int y = 0; y < board.height(); ++y)
-        for (int x = 0; x < board.width(); ++x)
-            colours.insert(board.pixel(x, y));
-    EXPECT_EQ(colours.size(), 8);
-}
-
-TEST(AssetsBlackboard, RegionsHaveTheirColours) {
-    const QRgb wall = qRgb(255, 128, 64), lavender = qRgb(192, 192, 255), teal = qRgb(0, 128, 128),
-               brown = qRgb(128, 64, 0), blue = qRgb(0, 128, 255), olive = qRgb(128, 128, 64);
-    const struct {
-        int x, y;
-        QRgb colour;
-    } probes[] = {
-        {0, 0, wall},         {5, 300, wall},     {786, 300, wall},   {400, 4, wall},
-        {400, 584, wall},     {799, 599, wall},   {6, 300, Black},    {7, 5, Black},
-        {785, 300, Black},    {400, 6, Black},    {8, 300, lavender}, {9, 7, lavender},
-        {783, 300, lavender}, {400, 9, lavender}, {10, 300, Black},   {13, 300, Black},
-        {779, 300, Black},    {400, 11, Black},   {14, 12, teal},     {778, 566, teal},
-        {400, 300, teal},     {400, 567, Black},  {400, 569, Black},  {8, 570, brown},
-        {783, 581, brown},    {400, 582, Black},  {400, 583, Black},  {39, 546, Black},
-        {98, 566, Black},     {60, 556, blue},    {50, 530, White},   {121, 541, olive},
-    };
-    const QImage board = image(Picture::Blackboard);
-    for (const auto& probe : probes) {
-        SCOPED_TRACE(testing::Message() << "at " << probe.x << ", " << probe.y);
-        EXPECT_EQ(board.pixel(probe.x, probe.y), probe.colour);
-    }
-}
-
-TEST(AssetsBlackboard, NothingIsWrittenOnTheBoard) {
-    const QImage board = image(Picture::Blackboard);
-    int stray = 0;
-    for (int y = 12; y < 510; ++y)
-        for (int x = 14; x <= 778; ++x)
-            stray += board.pixel(x, y) != qRgb(0, 128, 128);
-    EXPECT_EQ(stray, 0);
-}
-
 TEST(AssetsIcons, NoneIsNull) {
     EXPECT_TRUE(assets::picture(Picture::None).isNull());
 }
