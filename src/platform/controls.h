@@ -26,7 +26,6 @@ public:
 
     const QString& name() const { return d_.name; }
     ControlClass kind() const { return d_.kind; }
-    const ControlDesign& look() const { return d_; }
 
     int left() const { return d_.left; }
     int top() const { return d_.top; }

@@ -106,10 +106,10 @@ void FormWindow::renumberTabs(TextBox& moved, int index) {
     moved.tabIndex_ = index;
 }
 
-Control* FormWindow::liveControlAt(QPoint pos, bool labelsOnly) const {
+Control* FormWindow::liveControlAt(QPoint pos) const {
     for (const auto& c : controls_) {
         const ControlClass k = c->kind();
-        if (k != ControlClass::Label && (labelsOnly || k != ControlClass::Image))
+        if (k != ControlClass::Label && k != ControlClass::Image)
             continue;
         if (c->isLive() && c->pixelRect().contains(pos))
             return c.get();

@@ -45,7 +45,7 @@ public:
     void renumberTabs(TextBox& moved, int index);
 
     // The topmost enabled, visible label or image at a point (pixels), or nullptr.
-    Control* liveControlAt(QPoint pos, bool labelsOnly = false) const;
+    Control* liveControlAt(QPoint pos) const;
 
     TextBox* focusedBox() const { return focused_; }
     // Moves the keyboard focus the way a Tab does (from the focused box, or from nowhere).
