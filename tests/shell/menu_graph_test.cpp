@@ -141,6 +141,17 @@ TEST(ShellMenus, TheExitSpotEndsTheProgram) {
     }
 }
 
+TEST(ShellMenus, TheTitleBarCloseButtonClosesTheLastWindowAndEndsTheProgram) {
+    Pupil pupil;
+    pupil.program().start();
+    pupil.click("Label1");
+    ASSERT_EQ(pupil.current().number(), 5);
+    pupil.current().window()->close();
+    pupil.settle();
+    EXPECT_EQ(pupil.loadedCount(), 0);
+    EXPECT_EQ(pupil.services().ends, 1);
+}
+
 TEST(ShellMenus, HeadingsAndInformationLinesTakeNoClick) {
     const struct {
         int number;
