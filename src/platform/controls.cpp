@@ -343,7 +343,7 @@ bool AnswerEdit::event(QEvent* e) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
             if (e->type() == QEvent::KeyPress && !k->isAutoRepeat() && box_.isLive())
-                box_.window_.tabForward();
+                box_.window_.tabForward(k->key() == Qt::Key_Backtab);
             return true;
         }
     }

@@ -117,10 +117,12 @@ Control* FormWindow::liveControlAt(QPoint pos) const {
     return nullptr;
 }
 
-void FormWindow::tabForward() {
-    const std::vector<TextBox*> order = tabOrder();
+void FormWindow::tabForward(bool backwards) {
+    std::vector<TextBox*> order = tabOrder();
     if (order.empty())
         return;
+    if (backwards)
+        std::reverse(order.begin(), order.end());
     const auto from = std::find(order.begin(), order.end(), focused_);
     const size_t start = from == order.end() ? order.size() - 1 : size_t(from - order.begin());
     for (size_t step = 1; step <= order.size(); ++step) {

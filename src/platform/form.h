@@ -48,8 +48,9 @@ public:
     Control* liveControlAt(QPoint pos) const;
 
     TextBox* focusedBox() const { return focused_; }
-    // Moves the keyboard focus the way a Tab does (from the focused box, or from nowhere).
-    void tabForward();
+    // Moves the keyboard focus the way a Tab does (from the focused box, or from nowhere);
+    // Shift+Tab goes the other way round.
+    void tabForward(bool backwards = false);
     void focusBox(TextBox* box);
     void forgetFocus(TextBox* box);
 

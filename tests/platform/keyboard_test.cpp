@@ -140,6 +140,9 @@ TEST(PlatformFocus, TabFollowsTabIndexAndRaisesNoKeyEvents) {
     pupil.tab();
     pupil.tab();
     EXPECT_EQ(f.log, (Log{"Text4 GotFocus", "Text2 GotFocus"}));
+    // Shift+Tab goes back the same way.
+    pupil.press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(pupil.focusedBox(), "Text4");
 }
 
 TEST(PlatformFocus, SendKeysTabWaitsForTheHandlerToReturn) {
