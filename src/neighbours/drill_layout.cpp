@@ -24,7 +24,7 @@ WindowDesign drillDesign(const DrillLayout& l) {
         image("Image1", 7200, 5760, 1200, 1185).showing(assets::Picture::NeutralFace, true),
         image("Image2", 7200, 5760, 1200, 1185).showing(assets::Picture::SmilingFace, true),
         image("Image3", 7200, 5760, 1215, 1215).showing(assets::Picture::SadFace, true),
-        boardText("Label11", 2640, 8040, 9015, 615, shell::kCreditLine, 9.75).centred(),
+        boardText("Label11", 2640, 8040, 9015, 615, shell::creditLine(), 9.75).centred(),
         hotspot("Label10", 1800, 7800, 615, 735, QStringLiteral("ESCI")),
         hotspot("Label9", 480, l.newItemTop, 975, l.newItemHeight,
                 QStringLiteral("DAMMI IL NUMERO")),

@@ -48,7 +48,7 @@ const WindowDesign kDesign{
             entry("Label24", 6240, 6840, 4695, 375, "Addizioni e sottrazioni in riga"),
             entry("Label26", 4440, 7560, 2895, 255, "TORNA A MENU PRINCIPALE", 9.75).centred(),
             hotspot("Label20", 1680, 7680, 855, 855, QStringLiteral("ESCI")),
-            boardText("Label19", 2640, 8040, 8895, 375, kCreditLine, 9.75).centred(),
+            boardText("Label19", 2640, 8040, 8895, 375, creditLine(), 9.75).centred(),
         },
     .backColor = 0x00C0FFFF};
 

@@ -49,7 +49,7 @@ const WindowDesign kDesign{
         entry("Label24", 5880, 6960, 4695, 375, "Addizioni e sottrazioni in riga", 12.75),
         entry("Label25", 4560, 7560, 2895, 255, "VAI A MENU PRINCIPALE", 9.75).centred(),
         hotspot("Label5", 1800, 7800, 615, 615, QStringLiteral("ESCI")),
-        boardText("Label20", 2760, 8040, 8895, 375, kCreditLine, 9.75).centred(),
+        boardText("Label20", 2760, 8040, 8895, 375, creditLine(), 9.75).centred(),
     }};
 
 const std::vector<MenuLink> kLinks = {

@@ -21,7 +21,7 @@ const WindowDesign kDesign{
             .showing(assets::Picture::BackArrow, true)
             .tip(QStringLiteral("PAGINA INIZIALE")),
         hotspot("Label3", 1800, 7800, 615, 735, QStringLiteral("ESCI")),
-        boardText("Label4", 2640, 8040, 9255, 375, kCreditLine, 9.75).centred(),
+        boardText("Label4", 2640, 8040, 9255, 375, creditLine(), 9.75).centred(),
     }};
 } // namespace
 

@@ -26,9 +26,10 @@ private:
     const char* exit_;
 };
 
-// The wording shared by the credit lines at the foot of the windows. Defined here, inline,
-// so that it is ready before the window designs that copy it, whatever the link order.
-inline const QString kCreditLine =
-    QStringLiteral("Aritmetica cl. I  -  esercizi per la prima classe  -  software libero");
+// The wording shared by the credit lines at the foot of the windows. A function, not a
+// global, because the window designs that copy it are globals of other files.
+inline QString creditLine() {
+    return QStringLiteral("Aritmetica cl. I  -  esercizi per la prima classe  -  software libero");
+}
 
 } // namespace shell
