@@ -71,14 +71,6 @@ void paintBlackboard(QPainter& p) {
 
 namespace {
 
-QPixmap blackboard() {
-    QImage image(800, 600, QImage::Format_RGB32);
-    QPainter p(&image);
-    paintBlackboard(p);
-    p.end();
-    return QPixmap::fromImage(image);
-}
-
 QPixmap disc(const QColor& fill) {
     return smallPicture([&](QPainter& p) {
         p.setBrush(fill);
@@ -221,10 +213,6 @@ QPixmap writingHand() {
 
 const QPixmap& picture(Picture which) {
     switch (which) {
-    case Picture::Blackboard: {
-        static const QPixmap board = blackboard();
-        return board;
-    }
     case Picture::NeutralFace: {
         static const QPixmap neutral = face(Mouth::Straight);
         return neutral;

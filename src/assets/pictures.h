@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QCursor>
-#include <QPainter>
 #include <QPixmap>
+
+class QPainter;
 
 // The pictures, pointers and icons the window designs use. Each is drawn once, in code,
 // on first use and then kept for the whole run.
@@ -10,7 +11,6 @@ namespace assets {
 
 enum class Picture {
     None,
-    Blackboard,  // 800 x 600, the board every window shows
     NeutralFace, // 32 x 32
     SmilingFace, // 32 x 32
     SadFace,     // 32 x 32

@@ -2,7 +2,6 @@
 
 #include "platform/controls.h"
 
-#include <initializer_list>
 #include <vector>
 
 namespace shell {
