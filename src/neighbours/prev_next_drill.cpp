@@ -69,6 +69,7 @@ void PrevNextDrill::newItem() {
     boxOf(succ).setEnabled(true);
     label(names.newItem).setEnabled(false);
     countItem();
+    showItemCount();
     // The focus goes one stop on: into the left box on the first item, then from box to box.
     // The count never stands at 0 here, not even on the item that restarts the run.
     program().sendKeys(*this, QStringLiteral("{TAB}"));

@@ -34,8 +34,9 @@ void SingleAnswerDrill::newItem() {
     box.setEnabled(true);
     label(names.newItem).setEnabled(false);
     countItem();
+    showItemCount();
     box.setText(QString());
-    tries_ = 0;
+    score().tries = 0;
     showFace(shell::Face::Neutral);
     currentNumber_ = drawNumber(rules_.draw);
     for (const Rules::Shown& shown : rules_.shown)
@@ -60,16 +61,7 @@ void SingleAnswerDrill::keyUp(int keyCode) {
     const bool attempt = !rules_.shortIsNoAttempt || text.length() == length;
     if (!attempt)
         return; // the pupil is still typing a longer answer
-    countTry(tries_);
-    if (answerTest(text, answer(), length)) {
-        judgedRight();
-        if (tries_ == 1)
-            countRight();
-    } else {
-        judgedWrong();
-        if (tries_ == 1)
-            ++wrongCount;
-    }
+    judge(score(), answerTest(text, answer(), length));
     if (rules_.newItemBack == Rules::NewItemBack::OnJudgedAnswer)
         label(names.newItem).setEnabled(true);
 }

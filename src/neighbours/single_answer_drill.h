@@ -52,7 +52,6 @@ private:
 
     const SingleAnswerRules rules_;
     int currentNumber_ = 0;
-    std::int16_t tries_ = 0;
 };
 
 } // namespace neighbours

@@ -1,5 +1,6 @@
 #include "shell/exercise_frame.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -8,8 +9,11 @@ namespace shell {
 using namespace platform;
 
 ExerciseForm::ExerciseForm(Program& program, int number, const WindowDesign& design, int subMenu,
-                           FrameNames frameNames)
-    : Form(program, number, design), names(frameNames), subMenu_(subMenu) {}
+                           FrameNames frameNames, std::vector<const char*> blockLabels)
+    : Form(program, number, design), names(frameNames), subMenu_(subMenu) {
+    for (const char* label : blockLabels)
+        blocks.push_back({label});
+}
 
 void ExerciseForm::bindEvents() {
     onClick(names.mainMenu, [this] {
@@ -28,20 +32,45 @@ void ExerciseForm::countItem(int wrapAt) {
     if (itemCount == wrapAt) {
         zeroScore();
         itemCount = 1;
-        label(names.rightCount).setCaption(QStringLiteral("0"));
+        for (const ScoreBlock& block : blocks)
+            label(block.rightLabel).setCaption(QStringLiteral("0"));
     }
-    label(names.itemCount).setCaption(QString::number(itemCount));
+}
+
+void ExerciseForm::showItemCount(const char* labelName) {
+    label(labelName ? labelName : names.itemCount).setCaption(QString::number(itemCount));
 }
 
 void ExerciseForm::zeroScore() {
     itemCount = 0;
-    rightCount = 0;
-    wrongCount = 0;
+    for (ScoreBlock& block : blocks) {
+        block.right = 0;
+        block.wrong = 0;
+    }
 }
 
-void ExerciseForm::countRight() {
-    ++rightCount;
-    label(names.rightCount).setCaption(QString::number(rightCount));
+void ExerciseForm::countTry(std::int16_t& counter) {
+    if (counter < std::numeric_limits<std::int16_t>::max())
+        ++counter;
+}
+
+void ExerciseForm::countRight(ScoreBlock& block) {
+    ++block.right;
+    label(block.rightLabel).setCaption(QString::number(block.right));
+}
+
+bool ExerciseForm::judge(ScoreBlock& block, bool right, WrongBeep beep) {
+    countTry(block);
+    if (right) {
+        judgedRight();
+        if (block.tries == 1)
+            countRight(block);
+    } else {
+        judgedWrong(beep);
+        if (block.tries == 1)
+            countWrong(block);
+    }
+    return right;
 }
 
 void ExerciseForm::showFace(Face face) {
@@ -50,22 +79,39 @@ void ExerciseForm::showFace(Face face) {
     image(names.sadFace).setVisible(face == Face::Sad);
 }
 
-void ExerciseForm::judgedWrong() {
+void ExerciseForm::judgedWrong(WrongBeep beep) {
     showFace(Face::Sad);
-    program().beep();
+    if (beep == WrongBeep::Yes)
+        program().beep();
 }
 
-int ExerciseForm::drawNumber(const Draw& draw) {
-    program().randomize();
+int ExerciseForm::draw(const Draw& d) {
     int value;
     do {
-        value = static_cast<int>(std::floor(program().rnd() * draw.k + draw.offset));
-    } while (value > draw.max || value < draw.min);
+        value = static_cast<int>(std::floor(program().rnd() * d.k + d.offset));
+    } while (value > d.max || value < d.min);
     return value;
+}
+
+int ExerciseForm::drawNumber(const Draw& d) {
+    reseed();
+    return draw(d);
 }
 
 void ExerciseForm::digitFilter(int& keyAscii) {
     if (keyAscii != 8 && (keyAscii < '0' || keyAscii > '9'))
+        keyAscii = 0;
+}
+
+void ExerciseForm::wordFilter(int& keyAscii, AllowZ z) {
+    if (keyAscii == 8)
+        return;
+    const int upper = (keyAscii >= 'a' && keyAscii <= 'z') ? keyAscii - 'a' + 'A' : keyAscii;
+    const bool wordLetter =
+        upper > 0 && upper < 128 && QByteArrayView("UNODETRQACISV").contains(char(upper));
+    if (wordLetter || (upper == 'Z' && z == AllowZ::Yes))
+        keyAscii = upper;
+    else
         keyAscii = 0;
 }
 
@@ -85,12 +131,17 @@ bool ExerciseForm::answerTest(const QString& text, const QString& answer, int le
 }
 
 bool ExerciseForm::isDigitKey(int keyCode) {
-    return (keyCode >= 48 && keyCode <= 57) || (keyCode >= 96 && keyCode <= 105);
+    return isMainRowDigitKey(keyCode) || (keyCode >= 96 && keyCode <= 105);
 }
 
-void ExerciseForm::countTry(std::int16_t& counter) {
-    if (counter < std::numeric_limits<std::int16_t>::max())
-        ++counter;
+QString numberWord(int value) {
+    static const std::array<const char*, 21> words = {
+        "ZERO",        "UNO",      "DUE",    "TRE",         "QUATTRO",  "CINQUE",     "SEI",
+        "SETTE",       "OTTO",     "NOVE",   "DIECI",       "UNDICI",   "DODICI",     "TREDICI",
+        "QUATTORDICI", "QUINDICI", "SEDICI", "DICIASSETTE", "DICIOTTO", "DICIANNOVE", "VENTI"};
+    if (value < 0 || value > 20)
+        return {};
+    return QString::fromLatin1(words[std::size_t(value)]);
 }
 
 } // namespace shell
