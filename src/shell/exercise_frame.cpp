@@ -27,14 +27,15 @@ void ExerciseForm::bindEvents() {
     onClick(names.exit, [this] { program().end(); });
 }
 
-void ExerciseForm::countItem(int wrapAt) {
+bool ExerciseForm::countItem(int wrapAt) {
     ++itemCount;
-    if (itemCount == wrapAt) {
-        zeroScore();
-        itemCount = 1;
-        for (const ScoreBlock& block : blocks)
-            label(block.rightLabel).setCaption(QStringLiteral("0"));
-    }
+    if (itemCount != wrapAt)
+        return false;
+    zeroScore();
+    itemCount = 1;
+    for (const ScoreBlock& block : blocks)
+        label(block.rightLabel).setCaption(QStringLiteral("0"));
+    return true;
 }
 
 void ExerciseForm::showItemCount(const char* labelName) {

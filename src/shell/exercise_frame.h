@@ -65,8 +65,9 @@ protected:
 
     // Counts a new item. When the count reaches the wrap, the run starts again with this item
     // as its first: every block is zeroed and its "ESATTI" shows "0" at once. "SU" is written
-    // apart, by showItemCount, where the window writes it.
-    void countItem(int wrapAt = 99);
+    // apart, by showItemCount, where the window writes it. Returns whether the run started
+    // again.
+    bool countItem(int wrapAt = 99);
     // Writes the item count after "SU" (in the frame's label unless another is named).
     void showItemCount(const char* label = nullptr);
     // The counters the links and the wrap zero; windows with more extend it. Attempt
