@@ -21,6 +21,10 @@ const Entry kWindows[] = {
     {38, neighbours::makeForm38},
     {39, neighbours::makeForm39},
     {40, neighbours::makeForm40},
+    {12, order::makeForm12},
+    {13, order::makeForm13},
+    {35, order::makeForm35},
+    {36, order::makeForm36},
 };
 } // namespace
 

@@ -28,3 +28,10 @@ std::unique_ptr<platform::Form> makeForm38(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm39(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm40(platform::Program& program);
 } // namespace neighbours
+
+namespace order {
+std::unique_ptr<platform::Form> makeForm12(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm13(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm35(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm36(platform::Program& program);
+} // namespace order
