@@ -149,6 +149,7 @@ void OrderingDrill::rankNumbers() {
 
 void OrderingDrill::tileClicked(int i) {
     label("Label16").setEnabled(true); // the row may be judged from the first placed tile on
+    // Only a tile's first click takes a slot; once placed, it lies under the answer row.
     std::int16_t& clicks = tileClicks_[std::size_t(i)];
     ++clicks;
     if (clicks == 1)
@@ -166,6 +167,8 @@ void OrderingDrill::check() {
         label("Label17").setVisible(false);
     label("Label16").setEnabled(false);
     label(names.newItem).setEnabled(true); // a new item may follow, whatever the verdict
+    // Captions are read as numbers, so up to 20 a 3 comes before a 12. A tile still in the
+    // top row never stands on a slot's place.
     int rightPlaced = 0;
     for (int slot = 1; slot <= kTiles; ++slot)
         for (int i = 0; i < kTiles; ++i)
