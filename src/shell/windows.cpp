@@ -25,6 +25,9 @@ const Entry kWindows[] = {
     {13, order::makeForm13},
     {35, order::makeForm35},
     {36, order::makeForm36},
+    {3, reading_writing::makeForm3},
+    {6, reading_writing::makeForm6},
+    {29, reading_writing::makeForm29},
 };
 } // namespace
 

@@ -35,3 +35,9 @@ std::unique_ptr<platform::Form> makeForm13(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm35(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm36(platform::Program& program);
 } // namespace order
+
+namespace reading_writing {
+std::unique_ptr<platform::Form> makeForm3(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm6(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm29(platform::Program& program);
+} // namespace reading_writing
