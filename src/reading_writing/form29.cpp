@@ -10,49 +10,25 @@ using namespace platform;
 using namespace layout;
 
 namespace {
-WindowDesign design() {
-    return window(
-        QStringLiteral("vesk - Aritmetica  cl. I    Dall'abaco al numero in lettere e in cifre"),
-        8430,
-        {
-            {boardText("Label3", 1200, 480, 9615, 1095,
-                       QStringLiteral("Scrivi in cifre e in lettere il numero  presentato "
-                                      "sull'abaco"),
-                       18.75)
-                 .centred()},
-            unitsRod(480),
-            {
-                rod("Line3", 960, 6360, 960, 1800),
-                rodLabel("Label25", 720, "da"),
-                bead("Shape10", 720, 5880).back(0x000000FF),
-                bead("Shape11", 720, 5400).back(0x000000FF),
-                digitsBox(3240, 2160, colours::Peach, 3),
-                wordsBox(5160, 2640, 6495, 42, 4).back(colours::Peach),
-                checkLabel(6120, 4080),
-                hotspot("Label2", 480, 7680, 975, 855, QStringLiteral("DAMMI IL NUMERO")),
-                hotspot("Label1", 1800, 7800, 615, 735, QStringLiteral("ESCI")),
-                mainMenuLink("Label41", 2640, 7440),
-                subMenuLink("Label40", 5880, 7440, QStringLiteral("TORNA A MENU20")),
-            },
-            scoreBlocks({.heading = {3240, 4920},
-                         .esatti = {3240, 5880},
-                         .right = {4800, 5640},
-                         .under = {4800, 6000},
-                         .su = {5640, 5760},
-                         .item = {6240, 5640}},
-                        {.heading = {7800, 4920},
-                         .esatti = {7800, 5880},
-                         .right = {9360, 5640},
-                         .under = {9360, 6000},
-                         .su = {10200, 5760},
-                         .item = {10800, 5760}},
-                        QString()),
-            faces(7920, 6600),
-            {creditLine("Label5", 2760, 8895)},
-        });
-}
-
-const WindowDesign kDesign = design();
+const WindowDesign kDesign = abacusDesign({
+    .clientHeight = 8430,
+    .title = QStringLiteral("Scrivi in cifre e in lettere il numero  presentato sull'abaco"),
+    .baseLeft = 480,
+    .tens = {rod("Line3", 960, 6360, 960, 1800), rodLabel("Label25", 720, "da"),
+             bead("Shape10", 720, 5880).back(0x000000FF),
+             bead("Shape11", 720, 5400).back(0x000000FF)},
+    .wordsLeft = 5160,
+    .wordsWidth = 6495,
+    .wordsPoints = 42,
+    .newItemTip = QStringLiteral("DAMMI IL NUMERO"),
+    .links = {mainMenuLink("Label41", 2640, 7440),
+              subMenuLink("Label40", 5880, 7440, QStringLiteral("TORNA A MENU20"))},
+    .esattiTop = 5880,
+    .rightTop = 5640,
+    .suTop = 5760,
+    .digitsItemTop = 5640,
+    .wordsItemTop = 5760,
+});
 
 const ReadQuantityRules kRules{
     .draw = {.k = 11, .max = 10}, // the units beside the first ten

@@ -73,8 +73,8 @@ void ReadQuantityDrill::newItem() {
     countItem();
     showItemCount("Label18");
     showItemCount("Label22");
-    // From the words box, where the last item ended, back to the digits box. The first item
-    // of a run finds the focus nowhere yet and sends nothing.
+    // From the words box, where the last item ended, back to the digits box; the first item
+    // of a run sends none.
     if (itemCount > 1)
         program().sendKeys(*this, QStringLiteral("{TAB}"));
     for (const char* name : {kDigitsBox, kWordsBox}) {
@@ -218,6 +218,7 @@ ControlDesign bead(const QString& name, int left, int top) {
     ControlDesign d = shape(name, left, top, 495, 495);
     d.shape = ShapeKind::Circle;
     d.opaque = true;
+    d.backColor = colours::White;
     return d;
 }
 
@@ -241,6 +242,41 @@ std::vector<ControlDesign> unitsRod(int baseLeft) {
     for (int k = 1; k <= kUnits; ++k)
         controls.push_back(bead(QStringLiteral("Shape%1").arg(k), 1560, 5880 - 480 * (k - 1)));
     return controls;
+}
+
+WindowDesign abacusDesign(const AbacusLayout& l) {
+    return window(
+        QStringLiteral("vesk - Aritmetica  cl. I    Dall'abaco al numero in lettere e in cifre"),
+        l.clientHeight,
+        {
+            {boardText("Label3", 1200, 480, 9615, 1095, l.title, 18.75).centred()},
+            unitsRod(l.baseLeft),
+            l.tens,
+            {
+                digitsBox(3240, 2160, colours::Peach, 3),
+                wordsBox(l.wordsLeft, 2640, l.wordsWidth, l.wordsPoints, 4).back(colours::Peach),
+                checkLabel(6120, 4080),
+                hotspot("Label2", 480, 7680, 975, 855, l.newItemTip),
+                hotspot("Label1", 1800, 7800, 615, 735, QStringLiteral("ESCI")),
+            },
+            l.links,
+            scoreBlocks({.heading = {3240, 4920},
+                         .esatti = {3240, l.esattiTop},
+                         .right = {4800, l.rightTop},
+                         .under = {4800, 6000},
+                         .su = {5640, l.suTop},
+                         .item = {6240, l.digitsItemTop}},
+                        {.heading = {7800, 4920},
+                         .esatti = {7800, l.esattiTop},
+                         .right = {9360, l.rightTop},
+                         .under = {9360, 6000},
+                         .su = {10200, l.suTop},
+                         .item = {10800, l.wordsItemTop}},
+                        QString()),
+            l.unwritten,
+            faces(7920, 6600),
+            {creditLine("Label5", 2760, 8895)},
+        });
 }
 
 } // namespace layout

@@ -92,6 +92,24 @@ platform::ControlDesign bead(const QString& name, int left, int top);
 // The units rod of the abacus from its base up, with the base, its "u" and nine beads.
 std::vector<platform::ControlDesign> unitsRod(int baseLeft);
 
+// What the designs of the abacus windows differ in; the rest of them stands in
+// abacusDesign.
+struct AbacusLayout {
+    int clientHeight;
+    QString title;
+    int baseLeft; // the base runs from here to the right of the units rod
+    std::vector<platform::ControlDesign> tens; // the tens rod with its beads, where there is one
+    int wordsLeft;
+    int wordsWidth;
+    double wordsPoints;
+    QString newItemTip;
+    std::vector<platform::ControlDesign> links; // the main menu's, then the menu's own
+    // Tops of the score rows: "ESATTI:", the right counts, "SU", the item counts.
+    int esattiTop, rightTop, suTop, digitsItemTop, wordsItemTop;
+    std::vector<platform::ControlDesign> unwritten; // labels after the words block
+};
+platform::WindowDesign abacusDesign(const AbacusLayout& layout);
+
 } // namespace layout
 
 } // namespace reading_writing

@@ -4,8 +4,8 @@
 #include "support/test_program.h"
 
 #include <gtest/gtest.h>
-#include <QImage>
 #include <memory>
+#include <QImage>
 
 using namespace platform;
 using testing_support::Pupil;
@@ -71,8 +71,8 @@ TEST_F(QuantityTest, UnitsAreReadInDigitsAndInWords) {
     // Only the words block's heading and "ESATTI:" show before the first item.
     EXPECT_TRUE(pupil().visible("Label15"));
     EXPECT_TRUE(pupil().visible("Label6"));
-    for (const char* hidden : {"Label14", "Label10", "Label12", "Label20", "Label22", "Label8",
-                               "Label16", "Label18"})
+    for (const char* hidden :
+         {"Label14", "Label10", "Label12", "Label20", "Label22", "Label8", "Label16", "Label18"})
         EXPECT_FALSE(pupil().visible(hidden)) << hidden;
 
     newItem(7);
@@ -383,9 +383,9 @@ struct Way {
 
 TEST_F(QuantityTest, LeavingByEitherLinkAndComingBackStartsAfresh) {
     const Way ways[] = {
-        {3, "Label41", 5, "Label1", 2, "0"},   {3, "Label17", 2, nullptr, 2, "0"},
-        {6, "Label26", 5, "Label1", 2, ""},    {6, "Label25", 2, nullptr, 2, ""},
-        {29, "Label41", 5, "Label2", 24, ""},  {29, "Label40", 24, nullptr, 24, ""},
+        {3, "Label41", 5, "Label1", 2, "0"},  {3, "Label17", 2, nullptr, 2, "0"},
+        {6, "Label26", 5, "Label1", 2, ""},   {6, "Label25", 2, nullptr, 2, ""},
+        {29, "Label41", 5, "Label2", 24, ""}, {29, "Label40", 24, nullptr, 24, ""},
     };
     for (const Way& way : ways) {
         SCOPED_TRACE(testing::Message() << "Form" << way.window << " " << way.link);
