@@ -77,10 +77,8 @@ TEST_F(QuantityTest, UnitsAreReadInDigitsAndInWords) {
 
     newItem(7);
     EXPECT_EQ(shownShapes(), (Shapes{1, 2, 3, 4, 5, 6, 7}));
-    EXPECT_EQ(pupil().current().shape("Shape1").isVisible(), true);
     EXPECT_EQ(pupil().caption("Label22"), "1");
     EXPECT_EQ(pupil().caption("Label18"), "1");
-    EXPECT_EQ(pupil().caption("Label12"), "");
     EXPECT_EQ(pupil().caption("Label8"), "0");
     EXPECT_TRUE(pupil().visible("Label14"));
     EXPECT_EQ(pupil().face(), "neutral");
@@ -121,7 +119,6 @@ TEST_F(QuantityTest, UnitsAreReadInDigitsAndInWords) {
     EXPECT_EQ(pupil().focusedBox(), "Text1");
     EXPECT_EQ(pupil().caption("Label22"), "2");
     EXPECT_EQ(pupil().caption("Label18"), "2");
-    EXPECT_EQ(pupil().text("Text2"), "");
     EXPECT_EQ(shownShapes(), (Shapes{1, 2}));
     pupil().type("2");
     EXPECT_EQ(pupil().caption("Label12"), "2");
@@ -220,8 +217,6 @@ TEST_F(QuantityTest, BeadsAreReadUpToTenWithABeepAtAWrongWord) {
     EXPECT_EQ(shownShapes(), (Shapes{1, 2, 3, 4, 5}));
     EXPECT_EQ(seenAt("Shape5"), kWhite);
     EXPECT_TRUE(pupil().visible("Label15"));
-    EXPECT_EQ(pupil().caption("Label8"), "");
-    EXPECT_EQ(pupil().focusedBox(), "");
     pupil().clickInto("Text1");
     pupil().type("5");
     EXPECT_EQ(pupil().caption("Label12"), "1");
@@ -377,15 +372,14 @@ struct Way {
     const char* link;
     int target;
     const char* back; // the entry that opens the window again, on the target or its menu
-    int menu;
     const char* rightWordStart;
 };
 
 TEST_F(QuantityTest, LeavingByEitherLinkAndComingBackStartsAfresh) {
     const Way ways[] = {
-        {3, "Label41", 5, "Label1", 2, "0"},  {3, "Label17", 2, nullptr, 2, "0"},
-        {6, "Label26", 5, "Label1", 2, ""},   {6, "Label25", 2, nullptr, 2, ""},
-        {29, "Label41", 5, "Label2", 24, ""}, {29, "Label40", 24, nullptr, 24, ""},
+        {3, "Label41", 5, "Label1", "0"}, {3, "Label17", 2, nullptr, "0"},
+        {6, "Label26", 5, "Label1", ""},  {6, "Label25", 2, nullptr, ""},
+        {29, "Label41", 5, "Label2", ""}, {29, "Label40", 24, nullptr, ""},
     };
     for (const Way& way : ways) {
         SCOPED_TRACE(testing::Message() << "Form" << way.window << " " << way.link);
