@@ -1,6 +1,6 @@
 #include "neighbours/drill_layout.h"
 
-#include "shell/menu_form.h"
+#include "shell/frame_design.h"
 
 namespace neighbours {
 
@@ -10,21 +10,9 @@ WindowDesign drillDesign(const DrillLayout& l) {
     WindowDesign d{.caption = l.caption, .clientHeight = l.clientHeight};
     d.controls = l.answerBoxes;
     const std::vector<ControlDesign> frame = {
-        boardText("Label15", 7560, 7440, 1815, 255,
-                  l.upTo20 ? QStringLiteral("TORNA A MENU20") : QStringLiteral("TORNA A MENU10"),
-                  9.75)
-            .centred()
-            .clickable(),
-        boardText("Label14", 3600, 7440, 2895, 255,
-                  l.upTo20 ? QStringLiteral("TORNA A MENU PRINCIPALE")
-                           : QStringLiteral("VAI A MENU PRINCIPALE"),
-                  9.75)
-            .centred()
-            .clickable(),
-        image("Image1", 7200, 5760, 1200, 1185).showing(assets::Picture::NeutralFace, true),
-        image("Image2", 7200, 5760, 1200, 1185).showing(assets::Picture::SmilingFace, true),
-        image("Image3", 7200, 5760, 1215, 1215).showing(assets::Picture::SadFace, true),
-        boardText("Label11", 2640, 8040, 9015, 615, shell::creditLine(), 9.75).centred(),
+        shell::subMenuLink("Label15", 7560, 7440, l.upTo20),
+        shell::mainMenuLink("Label14", 3600, 7440, l.upTo20),
+        shell::creditLineLabel("Label11", 2640, 8040, 9015),
         hotspot("Label10", 1800, 7800, 615, 735, QStringLiteral("ESCI")),
         hotspot("Label9", 480, l.newItemTop, 975, l.newItemHeight,
                 QStringLiteral("DAMMI IL NUMERO")),
@@ -33,7 +21,10 @@ WindowDesign drillDesign(const DrillLayout& l) {
         boardText("Label4", l.rightCountLeft, 6000, 735, 495, l.rightCountStart, 24),
         boardText("Label3", 1440, 6240, 1575, 495, QStringLiteral("ESATTI"), 14.25),
     };
-    d.controls.insert(d.controls.end(), frame.begin(), frame.end());
+    const auto faces = shell::faceImages(7200, 5760);
+    d.controls.insert(d.controls.end(), frame.begin(), frame.begin() + 2);
+    d.controls.insert(d.controls.end(), faces.begin(), faces.end());
+    d.controls.insert(d.controls.end(), frame.begin() + 2, frame.end());
     d.controls.insert(d.controls.end(), l.displays.begin(), l.displays.end());
     d.controls.push_back(
         boardText("Label1", 240, 600, 11535, l.titleHeight, l.title, 18.75).centred());

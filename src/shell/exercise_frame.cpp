@@ -62,15 +62,9 @@ void ExerciseForm::countRight(ScoreBlock& block) {
 
 bool ExerciseForm::judge(ScoreBlock& block, bool right, WrongBeep beep) {
     countTry(block);
-    if (right) {
-        judgedRight();
-        if (block.tries == 1)
-            countRight(block);
-    } else {
-        judgedWrong(beep);
-        if (block.tries == 1)
-            countWrong(block);
-    }
+    showJudgement(right, beep);
+    if (block.tries == 1)
+        right ? countRight(block) : countWrong(block);
     return right;
 }
 

@@ -90,6 +90,10 @@ protected:
     // The smiling face; the sad face and a beep.
     void judgedRight() { showFace(Face::Smiling); }
     void judgedWrong(WrongBeep beep = WrongBeep::Yes);
+    // Shows how an answer stands without counting anything.
+    void showJudgement(bool right, WrongBeep beep = WrongBeep::Yes) {
+        right ? judgedRight() : judgedWrong(beep);
+    }
 
     // Randomize: mixes the clock into the random sequence.
     void reseed() { program().randomize(); }
