@@ -28,6 +28,10 @@ const Entry kWindows[] = {
     {3, reading_writing::makeForm3},
     {6, reading_writing::makeForm6},
     {29, reading_writing::makeForm29},
+    {10, order::makeForm10},
+    {33, order::makeForm33},
+    {27, reading_writing::makeForm27},
+    {28, reading_writing::makeForm28},
 };
 } // namespace
 

@@ -29,15 +29,42 @@ std::unique_ptr<platform::Form> makeForm39(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm40(platform::Program& program);
 } // namespace neighbours
 
+namespace reading_writing {
+std::unique_ptr<platform::Form> makeForm3(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm4(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm6(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm7(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm8(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm9(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm27(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm28(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm29(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm30(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm31(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm32(platform::Program& program);
+} // namespace reading_writing
+
 namespace order {
+std::unique_ptr<platform::Form> makeForm10(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm11(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm12(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm13(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm33(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm34(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm35(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm36(platform::Program& program);
 } // namespace order
 
-namespace reading_writing {
-std::unique_ptr<platform::Form> makeForm3(platform::Program& program);
-std::unique_ptr<platform::Form> makeForm6(platform::Program& program);
-std::unique_ptr<platform::Form> makeForm29(platform::Program& program);
-} // namespace reading_writing
+namespace operations {
+std::unique_ptr<platform::Form> makeForm18(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm19(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm20(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm21(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm22(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm23(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm25(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm26(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm41(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm42(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm43(platform::Program& program);
+} // namespace operations
