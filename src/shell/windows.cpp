@@ -32,6 +32,9 @@ const Entry kWindows[] = {
     {33, order::makeForm33},
     {27, reading_writing::makeForm27},
     {28, reading_writing::makeForm28},
+    {18, operations::makeForm18},
+    {19, operations::makeForm19},
+    {20, operations::makeForm20},
 };
 } // namespace
 

@@ -55,6 +55,13 @@ std::unique_ptr<platform::Form> makeForm35(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm36(platform::Program& program);
 } // namespace order
 
+
+namespace reading_writing {
+std::unique_ptr<platform::Form> makeForm3(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm6(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm29(platform::Program& program);
+} // namespace reading_writing
+
 namespace operations {
 std::unique_ptr<platform::Form> makeForm18(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm19(platform::Program& program);
@@ -67,4 +74,5 @@ std::unique_ptr<platform::Form> makeForm26(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm41(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm42(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm43(platform::Program& program);
+
 } // namespace operations

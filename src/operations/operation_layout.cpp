@@ -1,0 +1,111 @@
+#include "operations/operation_layout.h"
+
+#include "shell/menu_form.h"
+
+namespace operations {
+
+using namespace platform;
+
+OperationLayout rodLayout() {
+    return {
+        .caption = QStringLiteral(
+            "vesk - Aritmetica  cl. I    Addizioni con l'aiuto dei regoli ( somma entro 10 )"),
+        .clientHeight = 8595,
+        .title = QStringLiteral("CALCOLA CON L'AIUTO DEI REGOLI"),
+        .titlePoints = 18.75,
+        .newItemTip = QStringLiteral("DAMMI GLI ADDENDI"),
+        .sign = QStringLiteral("+"),
+        .numberPoints = 36,
+        .answer = {10200, 2975, 735, 960},
+        .first = {8640, 1995, 735, 855},
+        .second = {10200, 1995, 735, 855},
+        .signPlace = {9480, 1995, 615, 855},
+        .equals = {9360, 3000, 735, 855},
+        .facesLeft = 9840,
+        .facesTop = 4800,
+        .mainMenuLeft = 3720,
+        .scoreTop = 5280,
+        .itemCountLeft = 5160,
+        .rightWordLeft = 1920,
+        .wrongCountAlignment = Alignment::Right,
+    };
+}
+
+OperationLayout rowLayout() {
+    return {
+        .caption =
+            QStringLiteral("vesk - Aritmetica  cl. I    Addizion in riga  ( somma entro 10 )"),
+        .clientHeight = 8250,
+        .title = QStringLiteral("CALCOLA "),
+        .titlePoints = 24,
+        .newItemTip = QStringLiteral("DAMMI GLI ADDENDI"),
+        .sign = QStringLiteral("+"),
+        .numberPoints = 90,
+        .answer = {7920, 1800, 2175, 2160},
+        .first = {1560, 1800, 2175, 2175},
+        .second = {4800, 1800, 2175, 2175},
+        .signPlace = {3960, 2520, 615, 855},
+        .equals = {6720, 2520, 735, 855},
+        .facesLeft = 8520,
+        .facesTop = 5160,
+        .mainMenuLeft = 3840,
+        .scoreTop = 5520,
+        .itemCountLeft = 5160,
+        .rightWordLeft = 1920,
+        .wrongCountAlignment = Alignment::Left,
+    };
+}
+
+WindowDesign operationDesign(const OperationLayout& l) {
+    const auto text = [](const char* name, const Place& p, const QString& caption, double points) {
+        return boardText(name, p.left, p.top, p.width, p.height, caption, points).centred();
+    };
+    const int top = l.scoreTop;
+    return {
+        .caption = l.caption,
+        .clientHeight = l.clientHeight,
+        .controls =
+            {
+                answerBox("Text1", l.answer.left, l.answer.top, l.answer.width, l.answer.height,
+                          l.numberPoints)
+                    .colours(colours::Peach, l.answerFore)
+                    .tab(6),
+                boardText("Label15", 7800, 7320, 1815, 255,
+                          l.upTo20 ? QStringLiteral("TORNA A MENU20")
+                                   : QStringLiteral("TORNA A MENU10"),
+                          9.75)
+                    .centred()
+                    .clickable(),
+                boardText("Label14", l.mainMenuLeft, 7320, 2895, 255,
+                          l.upTo20 ? QStringLiteral("TORNA A MENU PRINCIPALE")
+                                   : QStringLiteral("VAI A MENU PRINCIPALE"),
+                          9.75)
+                    .centred()
+                    .clickable(),
+                boardText("Label8", 2640, 8040, 9135, 495, shell::creditLine(), 9.75).centred(),
+                boardText("Label22", l.itemCountLeft, top, 855, 675, QString(), 26.25)
+                    .align(Alignment::Right),
+                boardText("Label20", 4800, top + 120, 495, 495, QStringLiteral("SU"), 18).centred(),
+                boardText("Label13", 3360, top + 600, 615, 615, QString(), 24)
+                    .align(l.wrongCountAlignment),
+                boardText("Label12", 3360, top, 615, 615, QString(), 24).align(Alignment::Right),
+                boardText("Label10", l.rightWordLeft, top + 240, 1335, 375,
+                          QStringLiteral("ESATTI:"), 14.25),
+                image("Image1", l.facesLeft, l.facesTop, 1200, 1185)
+                    .showing(assets::Picture::NeutralFace, true),
+                image("Image2", l.facesLeft, l.facesTop, 1200, 1185)
+                    .showing(assets::Picture::SmilingFace, true),
+                image("Image3", l.facesLeft, l.facesTop, 1215, 1215)
+                    .showing(assets::Picture::SadFace, true),
+                boardText("Label7", 240, 600, 11415, 495, l.title, l.titlePoints).centred(),
+                text("Label6", l.equals, QStringLiteral("="), 36),
+                text("Label5", l.second, QString(), l.numberPoints),
+                text("Label4", l.signPlace, l.sign, 36),
+                text("Label3", l.first, QString(), l.numberPoints),
+                hotspot("Label2", 1800, 7680, 735, 855, QStringLiteral("ESCI")),
+                hotspot("Label1", 480, 7680, 1095, 975, l.newItemTip),
+            },
+    };
+}
+
+} // namespace operations
