@@ -1,6 +1,6 @@
 #include "operations/operation_layout.h"
 
-#include "shell/menu_form.h"
+#include "shell/frame_design.h"
 
 namespace operations {
 
@@ -61,51 +61,36 @@ WindowDesign operationDesign(const OperationLayout& l) {
         return boardText(name, p.left, p.top, p.width, p.height, caption, points).centred();
     };
     const int top = l.scoreTop;
-    return {
-        .caption = l.caption,
-        .clientHeight = l.clientHeight,
-        .controls =
-            {
-                answerBox("Text1", l.answer.left, l.answer.top, l.answer.width, l.answer.height,
-                          l.numberPoints)
-                    .colours(colours::Peach, l.answerFore)
-                    .tab(6),
-                boardText("Label15", 7800, 7320, 1815, 255,
-                          l.upTo20 ? QStringLiteral("TORNA A MENU20")
-                                   : QStringLiteral("TORNA A MENU10"),
-                          9.75)
-                    .centred()
-                    .clickable(),
-                boardText("Label14", l.mainMenuLeft, 7320, 2895, 255,
-                          l.upTo20 ? QStringLiteral("TORNA A MENU PRINCIPALE")
-                                   : QStringLiteral("VAI A MENU PRINCIPALE"),
-                          9.75)
-                    .centred()
-                    .clickable(),
-                boardText("Label8", 2640, 8040, 9135, 495, shell::creditLine(), 9.75).centred(),
-                boardText("Label22", l.itemCountLeft, top, 855, 675, QString(), 26.25)
-                    .align(Alignment::Right),
-                boardText("Label20", 4800, top + 120, 495, 495, QStringLiteral("SU"), 18).centred(),
-                boardText("Label13", 3360, top + 600, 615, 615, QString(), 24)
-                    .align(l.wrongCountAlignment),
-                boardText("Label12", 3360, top, 615, 615, QString(), 24).align(Alignment::Right),
-                boardText("Label10", l.rightWordLeft, top + 240, 1335, 375,
-                          QStringLiteral("ESATTI:"), 14.25),
-                image("Image1", l.facesLeft, l.facesTop, 1200, 1185)
-                    .showing(assets::Picture::NeutralFace, true),
-                image("Image2", l.facesLeft, l.facesTop, 1200, 1185)
-                    .showing(assets::Picture::SmilingFace, true),
-                image("Image3", l.facesLeft, l.facesTop, 1215, 1215)
-                    .showing(assets::Picture::SadFace, true),
-                boardText("Label7", 240, 600, 11415, 495, l.title, l.titlePoints).centred(),
-                text("Label6", l.equals, QStringLiteral("="), 36),
-                text("Label5", l.second, QString(), l.numberPoints),
-                text("Label4", l.signPlace, l.sign, 36),
-                text("Label3", l.first, QString(), l.numberPoints),
-                hotspot("Label2", 1800, 7680, 735, 855, QStringLiteral("ESCI")),
-                hotspot("Label1", 480, 7680, 1095, 975, l.newItemTip),
-            },
+    WindowDesign d{.caption = l.caption, .clientHeight = l.clientHeight};
+    d.controls = {
+        answerBox("Text1", l.answer.left, l.answer.top, l.answer.width, l.answer.height,
+                  l.numberPoints)
+            .colours(colours::Peach, l.answerFore)
+            .tab(6),
+        shell::subMenuLink("Label15", 7800, 7320, l.upTo20),
+        shell::mainMenuLink("Label14", l.mainMenuLeft, 7320, l.upTo20),
+        shell::creditLineLabel("Label8", 2640, 8040, 9135, 495),
+        boardText("Label22", l.itemCountLeft, top, 855, 675, QString(), 26.25)
+            .align(Alignment::Right),
+        boardText("Label20", 4800, top + 120, 495, 495, QStringLiteral("SU"), 18).centred(),
+        boardText("Label13", 3360, top + 600, 615, 615, QString(), 24).align(l.wrongCountAlignment),
+        boardText("Label12", 3360, top, 615, 615, QString(), 24).align(Alignment::Right),
+        boardText("Label10", l.rightWordLeft, top + 240, 1335, 375, QStringLiteral("ESATTI:"),
+                  14.25),
     };
+    for (const ControlDesign& face : shell::faceImages(l.facesLeft, l.facesTop))
+        d.controls.push_back(face);
+    const std::vector<ControlDesign> item = {
+        boardText("Label7", 240, 600, 11415, 495, l.title, l.titlePoints).centred(),
+        text("Label6", l.equals, QStringLiteral("="), 36),
+        text("Label5", l.second, QString(), l.numberPoints),
+        text("Label4", l.signPlace, l.sign, 36),
+        text("Label3", l.first, QString(), l.numberPoints),
+        hotspot("Label2", 1800, 7680, 735, 855, QStringLiteral("ESCI")),
+        hotspot("Label1", 480, 7680, 1095, 975, l.newItemTip),
+    };
+    d.controls.insert(d.controls.end(), item.begin(), item.end());
+    return d;
 }
 
 } // namespace operations
