@@ -1,6 +1,6 @@
 #include "order/ordering_drill.h"
 
-#include "shell/menu_form.h"
+#include "shell/frame_design.h"
 
 #include <algorithm>
 
@@ -28,26 +28,18 @@ const shell::FrameNames kNames{
 WindowDesign orderingDesign(const OrderingLayout& l) {
     WindowDesign d{.caption = l.caption, .clientHeight = l.clientHeight};
     d.controls = {
-        boardText("Label26", 7440, 7560, 1815, 255,
-                  l.upTo20 ? QStringLiteral("TORNA A MENU20") : QStringLiteral("TORNA A MENU10"),
-                  9.75)
-            .centred()
-            .clickable(),
-        boardText("Label25", 3480, 7560, 2895, 255,
-                  l.upTo20 ? QStringLiteral("TORNA A MENU PRINCIPALE")
-                           : QStringLiteral("VAI A MENU PRINCIPALE"),
-                  9.75)
-            .centred()
-            .clickable(),
-        boardText("Label24", 2640, 8040, 9135, 495, shell::creditLine(), 9.75).centred(),
+        shell::subMenuLink("Label26", 7440, 7560, l.upTo20),
+        shell::mainMenuLink("Label25", 3480, 7560, l.upTo20),
+        shell::creditLineLabel("Label24", 2640, 8040, 9135, 495),
         boardText("Label23", 4800, 6120, 975, 495, QString(), 26.25).centred(),
         boardText("Label22", 4320, 6240, 495, 495, QStringLiteral("SU"), 18).centred(),
         boardText("Label20", l.rightCountLeft, 6120, 735, 495,
                   l.upTo20 ? QStringLiteral("0") : QString(), 24),
         boardText("Label18", 1440, 6360, 1815, 495, QStringLiteral("ESATTI"), 14.25),
-        image("Image1", 7680, 5760, 1200, 1185).showing(assets::Picture::NeutralFace, true),
-        image("Image2", 7680, 5760, 1200, 1185).showing(assets::Picture::SmilingFace, true),
-        image("Image3", 7680, 5760, 1215, 1215).showing(assets::Picture::SadFace, true),
+    };
+    const std::vector<ControlDesign> faces = shell::faceImages(7680, 5760);
+    d.controls.insert(d.controls.end(), faces.begin(), faces.end());
+    const std::vector<ControlDesign> item = {
         boardText("Label17", 120, 2520, 11535, 255, QStringLiteral("CLICCA IN ORDINE SUI NUMERI"),
                   9.75)
             .centred(),
@@ -63,6 +55,7 @@ WindowDesign orderingDesign(const OrderingLayout& l) {
         hotspot("Label12", 480, 7800, 975, 735, QStringLiteral("DAMMI I NUMERI")),
         hotspot("Label11", 1800, 7800, 615, 735, QStringLiteral("ESCI")),
     };
+    d.controls.insert(d.controls.end(), item.begin(), item.end());
     // Tile 0 first, then tiles 9 down to 1.
     for (int i : {0, 9, 8, 7, 6, 5, 4, 3, 2, 1})
         d.controls.push_back(boardText(OrderingDrill::tileName(i), kTopRowLeft + kStep * i,
