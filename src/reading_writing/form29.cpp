@@ -2,6 +2,7 @@
 // the number in digits and in words. No colours; the digits are scored when the second
 // digit key completes the answer.
 #include "reading_writing/read_quantity_drill.h"
+#include "shell/frame_design.h"
 #include "shell/windows.h"
 
 namespace reading_writing {
@@ -21,8 +22,9 @@ const WindowDesign kDesign = abacusDesign({
     .wordsWidth = 6495,
     .wordsPoints = 42,
     .newItemTip = QStringLiteral("DAMMI IL NUMERO"),
-    .links = {mainMenuLink("Label41", 2640, 7440),
-              subMenuLink("Label40", 5880, 7440, QStringLiteral("TORNA A MENU20"))},
+    // The main menu link reads "VAI A MENU PRINCIPALE" here, as up to 10.
+    .links = {shell::mainMenuLink("Label41", 2640, 7440, false),
+              shell::subMenuLink("Label40", 5880, 7440, true)},
     .esattiTop = 5880,
     .rightTop = 5640,
     .suTop = 5760,

@@ -1,6 +1,7 @@
 // Units to number, up to 10: 1 to 9 white squares; the pupil writes how many in digits and
 // in words. The boxes wear the colour of the number; a wrong word does not beep.
 #include "reading_writing/read_quantity_drill.h"
+#include "shell/frame_design.h"
 #include "shell/windows.h"
 
 namespace reading_writing {
@@ -40,8 +41,8 @@ WindowDesign design() {
                 checkLabel(6120, 3840),
                 hotspot("Label2", 480, 7680, 1095, 855, QStringLiteral("DAMMI LE UNITÀ")),
                 hotspot("Label3", 1680, 7680, 855, 855, QStringLiteral("ESCI")),
-                mainMenuLink("Label41", 4080, 7440),
-                subMenuLink("Label17", 7320, 7440, QStringLiteral("TORNA A MENU10")),
+                shell::mainMenuLink("Label41", 4080, 7440, false),
+                shell::subMenuLink("Label17", 7320, 7440, false),
             },
             scoreBlocks({.heading = {480, 4800},
                          .esatti = {480, 6240},
@@ -56,8 +57,8 @@ WindowDesign design() {
                          .su = {9720, 6000},
                          .item = {10440, 5880}},
                         QStringLiteral("0")),
-            faces(5400, 5880),
-            {creditLine("Label5", 2640, 9135)},
+            shell::faceImages(5400, 5880),
+            {shell::creditLineLabel("Label5", 2640, 8040, 9135, 375)},
         });
 }
 

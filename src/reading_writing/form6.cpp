@@ -2,6 +2,7 @@
 // number in digits and in words. The boxes wear the colour of the number; the check label
 // stays on after a check, and a wrong word beeps.
 #include "reading_writing/read_quantity_drill.h"
+#include "shell/frame_design.h"
 #include "shell/windows.h"
 
 namespace reading_writing {
@@ -19,8 +20,8 @@ const WindowDesign kDesign = abacusDesign({
     .wordsWidth = 5295,
     .wordsPoints = 48,
     .newItemTip = QStringLiteral("DAMMI LE UNITÀ"),
-    .links = {mainMenuLink("Label26", 1680, 7200),
-              subMenuLink("Label25", 5640, 7200, QStringLiteral("TORNA A MENU10"))},
+    .links = {shell::mainMenuLink("Label26", 1680, 7200, false),
+              shell::subMenuLink("Label25", 5640, 7200, false)},
     .esattiTop = 5520,
     .rightTop = 5400,
     .suTop = 5520,

@@ -1,6 +1,6 @@
 #include "reading_writing/read_quantity_drill.h"
 
-#include "shell/menu_form.h"
+#include "shell/frame_design.h"
 
 namespace reading_writing {
 
@@ -114,12 +114,8 @@ void ReadQuantityDrill::wordsGotFocus() {
     showFace(Face::Neutral);
     const QString word = shell::numberWord(number());
     const QString text = textBox(kWordsBox).text();
-    if (text.length() != word.length())
-        return;
-    if (text == word)
-        judgedRight();
-    else
-        judgedWrong();
+    if (text.length() == word.length())
+        showJudgement(text == word);
 }
 
 void ReadQuantityDrill::wordsKeyPress(int& keyAscii) {
@@ -172,14 +168,6 @@ std::vector<ControlDesign> scoreBlocks(const BlockPlaces& d, const BlockPlaces& 
     };
 }
 
-std::vector<ControlDesign> faces(int left, int top) {
-    return {
-        image("Image1", left, top, 1200, 1185).showing(assets::Picture::NeutralFace, true),
-        image("Image2", left, top, 1200, 1185).showing(assets::Picture::SmilingFace, true),
-        image("Image3", left, top, 1215, 1215).showing(assets::Picture::SadFace, true),
-    };
-}
-
 ControlDesign digitsBox(int left, int top, Colour back, int tabIndex) {
     return answerBox(kDigitsBox, left, top, 1815, 1695, 72)
         .back(back)
@@ -198,20 +186,6 @@ ControlDesign checkLabel(int left, int top) {
                      12)
         .centred()
         .clickable();
-}
-
-ControlDesign mainMenuLink(const char* name, int left, int top) {
-    return boardText(name, left, top, 2895, 255, QStringLiteral("VAI A MENU PRINCIPALE"), 9.75)
-        .centred()
-        .clickable();
-}
-
-ControlDesign subMenuLink(const char* name, int left, int top, const QString& caption) {
-    return boardText(name, left, top, 1815, 255, caption, 9.75).centred().clickable();
-}
-
-ControlDesign creditLine(const char* name, int left, int width) {
-    return boardText(name, left, 8040, width, 375, shell::creditLine(), 9.75).centred();
 }
 
 ControlDesign bead(const QString& name, int left, int top) {
@@ -274,8 +248,8 @@ WindowDesign abacusDesign(const AbacusLayout& l) {
                          .item = {10800, l.wordsItemTop}},
                         QString()),
             l.unwritten,
-            faces(7920, 6600),
-            {creditLine("Label5", 2760, 8895)},
+            shell::faceImages(7920, 6600),
+            {shell::creditLineLabel("Label5", 2760, 8040, 8895, 375)},
         });
 }
 

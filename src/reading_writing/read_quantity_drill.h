@@ -76,13 +76,9 @@ struct BlockPlaces {
 // Both score blocks, "NUMERI IN CIFRE" and "NUMERI IN LETTERE".
 std::vector<platform::ControlDesign>
 scoreBlocks(const BlockPlaces& digits, const BlockPlaces& words, const QString& wordRightStart);
-std::vector<platform::ControlDesign> faces(int left, int top);
 platform::ControlDesign digitsBox(int left, int top, platform::Colour back, int tabIndex);
 platform::ControlDesign wordsBox(int left, int top, int width, double points, int tabIndex);
 platform::ControlDesign checkLabel(int left, int top);
-platform::ControlDesign mainMenuLink(const char* name, int left, int top);
-platform::ControlDesign subMenuLink(const char* name, int left, int top, const QString& caption);
-platform::ControlDesign creditLine(const char* name, int left, int width);
 
 // A brown rod or base of the abacus, and the letter under a rod.
 platform::ControlDesign rod(const char* name, int x1, int y1, int x2, int y2);
