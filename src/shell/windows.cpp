@@ -35,6 +35,8 @@ const Entry kWindows[] = {
     {18, operations::makeForm18},
     {19, operations::makeForm19},
     {20, operations::makeForm20},
+    {11, order::makeForm11},
+    {34, order::makeForm34},
 };
 } // namespace
 
