@@ -1,6 +1,6 @@
 #include "order/number_line.h"
 
-#include "shell/menu_form.h"
+#include "shell/frame_design.h"
 
 namespace order {
 
@@ -26,22 +26,12 @@ constexpr shell::FrameNames kNames{
 WindowDesign numberLineDesign(const NumberLineLayout& l) {
     WindowDesign d{.caption = l.caption, .clientHeight = l.clientHeight};
     d.controls = l.boxes;
+    d.controls.push_back(shell::subMenuLink(kNames.subMenu, 7680, 7440, l.upTo20));
+    d.controls.push_back(shell::mainMenuLink(kNames.mainMenu, 3720, 7440, l.upTo20));
+    const std::vector<ControlDesign> faces = shell::faceImages(7320, 5280);
+    d.controls.insert(d.controls.end(), faces.begin(), faces.end());
     const std::vector<ControlDesign> frame = {
-        boardText(kNames.subMenu, 7680, 7440, 1815, 255,
-                  l.upTo20 ? QStringLiteral("TORNA A MENU20") : QStringLiteral("TORNA A MENU10"),
-                  9.75)
-            .centred()
-            .clickable(),
-        boardText(kNames.mainMenu, 3720, 7440, 2895, 255,
-                  l.upTo20 ? QStringLiteral("TORNA A MENU PRINCIPALE")
-                           : QStringLiteral("VAI A MENU PRINCIPALE"),
-                  9.75)
-            .centred()
-            .clickable(),
-        image("Image1", 7320, 5280, 1200, 1185).showing(assets::Picture::NeutralFace, true),
-        image("Image2", 7320, 5280, 1200, 1185).showing(assets::Picture::SmilingFace, true),
-        image("Image3", 7320, 5280, 1215, 1215).showing(assets::Picture::SadFace, true),
-        boardText("Label21", 2760, 8040, 9015, 495, shell::creditLine(), 9.75).centred(),
+        shell::creditLineLabel("Label21", 2760, 8040, 9015, 495),
         hotspot(kNames.exit, 1800, 7800, 615, 735, QStringLiteral("ESCI")),
         hotspot(kNames.newItem, 600, 7800, 855, 735, QStringLiteral("DAMMI IL PRIMO NUMERO")),
         boardText(NumberLineForm::kCheck, 5160, 4080, 1815, 375, QStringLiteral("CONFERMA"), 12)
