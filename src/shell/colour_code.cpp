@@ -57,4 +57,8 @@ void paintNumber(TextBox& box, int value, const ColourChain& chain) {
     paint(box, value, chain, PaintedOn::AnswerBox);
 }
 
+void paintNumberLikeLabel(TextBox& box, int value, const ColourChain& chain) {
+    paint(box, value, chain, PaintedOn::Label);
+}
+
 } // namespace shell

@@ -25,5 +25,7 @@ ColourChain chainOf(int from, int to); // from, from + 1, ..., to
 
 void paintNumber(platform::Label& label, int value, const ColourChain& chain);
 void paintNumber(platform::TextBox& box, int value, const ColourChain& chain);
+// An answer box painted as a label is: 1 with the system button text.
+void paintNumberLikeLabel(platform::TextBox& box, int value, const ColourChain& chain);
 
 } // namespace shell
