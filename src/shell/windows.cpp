@@ -37,6 +37,10 @@ const Entry kWindows[] = {
     {20, operations::makeForm20},
     {11, order::makeForm11},
     {34, order::makeForm34},
+    {8, reading_writing::makeForm8},
+    {9, reading_writing::makeForm9},
+    {31, reading_writing::makeForm31},
+    {32, reading_writing::makeForm32},
 };
 } // namespace
 
