@@ -1,6 +1,6 @@
 #include "reading_writing/words_drill.h"
 
-#include "shell/menu_form.h"
+#include "shell/frame_design.h"
 
 namespace reading_writing {
 
@@ -15,9 +15,6 @@ ControlDesign text(const char* name, At at, int width, int height, const QString
     return boardText(name, at.left, at.top, width, height, caption, points);
 }
 
-ControlDesign face(const char* name, At at, int width, int height, assets::Picture picture) {
-    return image(name, at.left, at.top, width, height).showing(picture, true);
-}
 } // namespace
 
 WindowDesign wordsDesign(const WordsLayout& l) {
@@ -27,24 +24,20 @@ WindowDesign wordsDesign(const WordsLayout& l) {
     const std::vector<ControlDesign> frame = {
         hotspot(n.newItem, 480, 7680, 1095, l.newItemHeight, l.newItemTip),
         hotspot(n.exit, 1800, 7800, 615, 735, QStringLiteral("ESCI")),
-        text(n.mainMenu, l.mainMenu, 2895, 255, QStringLiteral("VAI A MENU PRINCIPALE"), 9.75)
-            .centred()
-            .clickable(),
-        text(n.subMenu, l.subMenu, 1815, 255,
-             l.upTo20 ? QStringLiteral("TORNA A MENU20") : QStringLiteral("TORNA A MENU10"), 9.75)
-            .centred()
-            .clickable(),
+        // Up to 20 as well, these windows offer "VAI A MENU PRINCIPALE".
+        shell::mainMenuLink(n.mainMenu, l.mainMenu.left, l.mainMenu.top, false),
+        shell::subMenuLink(n.subMenu, l.subMenu.left, l.subMenu.top, l.upTo20),
         text("Label10", l.esatti, 1335, 375, QStringLiteral("ESATTI:"), 14.25),
         text(kRightCount, l.rightCount, 615, 615, l.rightCountStart, 24).align(Alignment::Right),
         text("Label20", l.su, 495, 495, QStringLiteral("SU"), 18),
         text(kItemCount, l.itemCount, 855, 675, QString(), 26.25).align(Alignment::Right),
         text("Label13", l.under, 615, 615, QString(), 24),
-        face(n.neutralFace, l.faces, 1200, 1185, assets::Picture::NeutralFace),
-        face(n.smilingFace, l.faces, 1200, 1185, assets::Picture::SmilingFace),
-        face(n.sadFace, l.faces, 1215, 1215, assets::Picture::SadFace),
-        boardText("Label5", 2640, 8040, l.creditWidth, 495, shell::creditLine(), 9.75).centred(),
     };
     d.controls.insert(d.controls.end(), frame.begin(), frame.end());
+    const std::vector<ControlDesign> faces =
+        shell::faceImages(l.faces.left, l.faces.top, n.neutralFace, n.smilingFace, n.sadFace);
+    d.controls.insert(d.controls.end(), faces.begin(), faces.end());
+    d.controls.push_back(shell::creditLineLabel("Label5", 2640, 8040, l.creditWidth, 495));
     return d;
 }
 
