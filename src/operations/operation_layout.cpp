@@ -56,6 +56,42 @@ OperationLayout rowLayout() {
     };
 }
 
+OperationLayout subtractionRowLayout(const QString& caption, int clientHeight) {
+    OperationLayout l = rowLayout();
+    l.caption = caption;
+    l.clientHeight = clientHeight;
+    l.title = QStringLiteral("CALCOLA");
+    l.sign = QStringLiteral("-");
+    l.answer = {7920, 2160, 2175, 2175};
+    l.answerFore = colours::Black;
+    l.first.top = 2235;
+    l.second.top = 2235;
+    l.signPlace.top = 2760;
+    l.equals.top = 2880;
+    l.itemCountLeft = 5280;
+    return l;
+}
+
+OperationLayout mixedRowLayout(const QString& caption, int clientHeight) {
+    OperationLayout l = rowLayout();
+    l.caption = caption;
+    l.clientHeight = clientHeight;
+    l.newItemTip = QStringLiteral("DAMMI I NUMERI E L'OPERAZIONE");
+    l.sign = QStringLiteral("-");
+    l.answer.height = 2175;
+    l.answerFore = colours::Black;
+    l.signPlace.top = 2400;
+    l.equals.top = 2400;
+    l.mainMenuLeft = 3720;
+    l.scoreTop = 5640;
+    return l;
+}
+
+OperationLayout upTo20(OperationLayout layout) {
+    layout.upTo20 = true;
+    return layout;
+}
+
 WindowDesign operationDesign(const OperationLayout& l) {
     const auto text = [](const char* name, const Place& p, const QString& caption, double points) {
         return boardText(name, p.left, p.top, p.width, p.height, caption, points).centred();

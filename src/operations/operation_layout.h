@@ -38,6 +38,11 @@ struct OperationLayout {
 OperationLayout rodLayout();
 // The window with the additions in a row up to 10.
 OperationLayout rowLayout();
+// The windows with the subtractions and with the mixed items in a row.
+OperationLayout subtractionRowLayout(const QString& caption, int clientHeight);
+OperationLayout mixedRowLayout(const QString& caption, int clientHeight);
+// The same window for the range up to 20: its links name the menus of that range.
+OperationLayout upTo20(OperationLayout layout);
 
 platform::WindowDesign operationDesign(const OperationLayout& layout);
 

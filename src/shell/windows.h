@@ -55,7 +55,6 @@ std::unique_ptr<platform::Form> makeForm35(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm36(platform::Program& program);
 } // namespace order
 
-
 namespace reading_writing {
 std::unique_ptr<platform::Form> makeForm3(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm6(platform::Program& program);
@@ -66,6 +65,12 @@ namespace operations {
 std::unique_ptr<platform::Form> makeForm18(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm19(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm20(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm21(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm22(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm23(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm41(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm42(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm43(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm21(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm22(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm23(platform::Program& program);

@@ -16,9 +16,9 @@ struct Drill {
 };
 
 const Drill kDrills[] = {
-    {18, 2, "Label1", "Label14"},
-    {19, 2, "Label1", "Label16"},
-    {20, 2, "Label1", "Label15"},
+    {18, 2, "Label1", "Label14"},  {19, 2, "Label1", "Label16"},  {20, 2, "Label1", "Label15"},
+    {21, 2, "Label1", "Label17"},  {22, 2, "Label1", "Label18"},  {23, 2, "Label1", "Label24"},
+    {41, 24, "Label2", "Label19"}, {42, 24, "Label2", "Label18"}, {43, 24, "Label2", "Label24"},
 };
 
 // The answer to the operation on the board.
@@ -38,6 +38,7 @@ TEST(OperationLinks, LeavingByEitherLinkAndComingBackStartsAfresh) {
             pupil.click("Label1");
             pupil.clickInto("Text1");
             pupil.type(answerShown(pupil));
+            ASSERT_EQ(pupil.face(), "smiling");
             ASSERT_EQ(pupil.caption("Label22"), "1");
             ASSERT_EQ(pupil.caption("Label12"), "1");
             pupil.click(toMainMenu ? "Label14" : "Label15");
