@@ -56,14 +56,22 @@ OperationLayout rowLayout() {
     };
 }
 
-OperationLayout subtractionRowLayout(const QString& caption, int clientHeight) {
+namespace {
+// The row windows after the additions: a "-" in the design and black answer text.
+OperationLayout rowWindow(const QString& caption, int clientHeight) {
     OperationLayout l = rowLayout();
     l.caption = caption;
     l.clientHeight = clientHeight;
-    l.title = QStringLiteral("CALCOLA");
-    l.sign = QStringLiteral("-");
-    l.answer = {7920, 2160, 2175, 2175};
     l.answerFore = colours::Black;
+    l.sign = QStringLiteral("-");
+    return l;
+}
+} // namespace
+
+OperationLayout subtractionRowLayout(const QString& caption, int clientHeight) {
+    OperationLayout l = rowWindow(caption, clientHeight);
+    l.title = QStringLiteral("CALCOLA");
+    l.answer = {7920, 2160, 2175, 2175};
     l.first.top = 2235;
     l.second.top = 2235;
     l.signPlace.top = 2760;
@@ -73,13 +81,9 @@ OperationLayout subtractionRowLayout(const QString& caption, int clientHeight) {
 }
 
 OperationLayout mixedRowLayout(const QString& caption, int clientHeight) {
-    OperationLayout l = rowLayout();
-    l.caption = caption;
-    l.clientHeight = clientHeight;
+    OperationLayout l = rowWindow(caption, clientHeight);
     l.newItemTip = QStringLiteral("DAMMI I NUMERI E L'OPERAZIONE");
-    l.sign = QStringLiteral("-");
     l.answer.height = 2175;
-    l.answerFore = colours::Black;
     l.signPlace.top = 2400;
     l.equals.top = 2400;
     l.mainMenuLeft = 3720;
