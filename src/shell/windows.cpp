@@ -47,6 +47,7 @@ const Entry kWindows[] = {
     {9, reading_writing::makeForm9},
     {31, reading_writing::makeForm31},
     {32, reading_writing::makeForm32},
+    {25, operations::makeForm25},
 };
 } // namespace
 

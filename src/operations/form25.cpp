@@ -1,0 +1,149 @@
+// Making ten with rods: a rod of 1 to 9 units lies under the orange ten-rod, the rest of the
+// ten outlined beside it; the pupil types how many units complete the ten.
+#include "shell/colour_code.h"
+#include "shell/exercise_frame.h"
+#include "shell/menu_form.h"
+#include "shell/windows.h"
+
+#include <cmath>
+
+namespace operations {
+
+using namespace platform;
+
+namespace {
+
+constexpr int kUnit = 855;     // one unit of a rod, in twips
+constexpr int kRodLeft = 500;  // where the ten-rod and the item's row start
+constexpr int kItemRow = 3000; // the row under the ten-rod
+constexpr int kUnderRow = 4000;
+
+const WindowDesign kDesign{
+    .caption = QStringLiteral("vesk - Aritmetica  cl. I    Completa la decina con i regoli"),
+    .clientHeight = 8445,
+    .controls =
+        {
+            answerBox("Text1", 6240, 3960, 855, 855, 36).tab(5),
+            boardText("Label9", 3480, 7440, 2895, 255, QStringLiteral("VAI A MENU PRINCIPALE"),
+                      9.75)
+                .centred()
+                .clickable(),
+            boardText("Label8", 7440, 7440, 1695, 255, QStringLiteral("TORNA A MENU20"), 9.75)
+                .centred()
+                .clickable(),
+            boardText("Label7", 2640, 8040, 9015, 495, shell::creditLine(), 9.75).centred(),
+            boardText("Label22", 5520, 6000, 855, 675, QString(), 26.25).align(Alignment::Right),
+            boardText("Label20", 5160, 6120, 495, 495, QStringLiteral("SU"), 18).centred(),
+            boardText("Label13", 3720, 6600, 615, 615, QString(), 24).align(Alignment::Right),
+            boardText("Label12", 3720, 6000, 615, 615, QString(), 24).align(Alignment::Right),
+            boardText("Label10", 2280, 6240, 1335, 375, QStringLiteral("ESATTI:"), 14.25),
+            image("Image1", 8520, 5520, 1200, 1185).showing(assets::Picture::NeutralFace, true),
+            image("Image2", 8520, 5520, 1200, 1185).showing(assets::Picture::SmilingFace, true),
+            image("Image3", 8520, 5520, 1215, 1215).showing(assets::Picture::SadFace, true),
+            boardText("Label6", 240, 360, 11415, 975, QStringLiteral("COMPLETA LA DECINA"), 18.75)
+                .centred(),
+            boardText("Label5", 2400, 3960, 855, 855, QString(), 36).centred(),
+            boardText("Label4", 9240, 2160, 2175, 495, QStringLiteral("10 = 1 da"), 24)
+                .withFont(QStringLiteral("Arial"), 24, false),
+            label("Label3", kRodLeft, 2000, 10 * kUnit, kUnit).back(0x000080FF), // orange
+            hotspot("Label2", 1800, 7800, 615, 735, QString()),
+            hotspot("Label1", 480, 7800, 1095, 735, QString()),
+        },
+    .backColor = 0x00C0C0C0,
+};
+
+const shell::FrameNames kNames{
+    .newItem = "Label1",
+    .exit = "Label2",
+    .mainMenu = "Label9",
+    .subMenu = "Label8",
+    .itemCount = "Label22",
+};
+
+// What an item shows, hidden until the first item.
+const char* const kItemControls[] = {"Label10", "Label12", "Label3",  "Label4",
+                                     "Label5",  "Label20", "Label22", "Text1"};
+
+// Places worked out in half twips go to the nearest whole twip, halves upwards.
+int wholeTwips(double twips) {
+    return int(std::lround(twips));
+}
+
+class Form25 : public shell::ExerciseForm {
+public:
+    explicit Form25(Program& program)
+        : ExerciseForm(program, 25, kDesign, 24, kNames, {"Label12"}) {}
+
+protected:
+    void Form_Load() override {
+        for (const char* name : kItemControls)
+            control(name).setVisible(false);
+        showFace(shell::Face::None);
+    }
+
+    void bindEvents() override {
+        ExerciseForm::bindEvents();
+        onClick(names.newItem, [this] { newItem(); });
+        onKeyPress("Text1", [this](int& key) {
+            digitFilter(key);
+            completeAnswerRule(textBox("Text1"), key, answer());
+        });
+        onKeyUp("Text1", [this](int code, int) { keyUp(code); });
+    }
+
+private:
+    QString answer() const { return QString::number(missingUnits_); }
+
+    void newItem() {
+        label(names.newItem).setEnabled(false);
+        for (const char* name : kItemControls)
+            control(name).setVisible(true);
+        showFace(shell::Face::Neutral);
+        TextBox& box = textBox("Text1");
+        box.setText(QString());
+        cls();
+        countItem();
+        score().tries = 0;
+        // The clock is mixed in again before every redraw.
+        do {
+            reseed();
+            currentNumber_ = draw({.k = 10, .offset = 1});
+        } while (currentNumber_ > 9);
+        missingUnits_ = 10 - currentNumber_;
+        Label& given = label("Label5");
+        given.setCaption(QString::number(currentNumber_));
+        const Colour currentColour = rodColour(currentNumber_);
+        const Colour missingColour = rodColour(missingUnits_);
+        drawBox(kRodLeft, kItemRow, kUnit * currentNumber_, kUnit, currentColour, BoxStyle::Filled);
+        given.move(wholeTwips((kUnit * currentNumber_ + 100) / 2.0), kUnderRow);
+        setFillColor(missingColour);
+        setFillStyle(6);
+        drawBox(kRodLeft + kUnit * currentNumber_, kItemRow, kUnit * missingUnits_, kUnit,
+                missingColour, BoxStyle::Outlined);
+        box.move(wholeTwips(kUnit * missingUnits_ / 2.0 + kUnit * currentNumber_ + 100), kUnderRow);
+    }
+
+    static Colour rodColour(int units) {
+        return shell::numberColours(units, shell::PaintedOn::Label).back;
+    }
+
+    void keyUp(int keyCode) {
+        if (!isDigitKey(keyCode))
+            return;
+        showItemCount();
+        label(names.newItem).setEnabled(true);
+        const QString text = textBox("Text1").text();
+        judge(score(), answerTest(text, answer(), int(answer().length())));
+    }
+
+    int currentNumber_ = 0;
+    int missingUnits_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<Form> makeForm25(Program& program) {
+    return std::make_unique<Form25>(program);
+}
+
+} // namespace operations
