@@ -1,7 +1,7 @@
 // Making ten with rods: a rod of 1 to 9 units lies under the orange ten-rod, the rest of the
 // ten outlined beside it; the pupil types how many units complete the ten.
+#include "operations/make_ten_drill.h"
 #include "shell/colour_code.h"
-#include "shell/exercise_frame.h"
 #include "shell/menu_form.h"
 #include "shell/windows.h"
 
@@ -69,10 +69,9 @@ int wholeTwips(double twips) {
     return int(std::lround(twips));
 }
 
-class Form25 : public shell::ExerciseForm {
+class Form25 : public MakeTenDrill {
 public:
-    explicit Form25(Program& program)
-        : ExerciseForm(program, 25, kDesign, 24, kNames, {"Label12"}) {}
+    explicit Form25(Program& program) : MakeTenDrill(program, 25, kDesign, kNames) {}
 
 protected:
     void Form_Load() override {
@@ -81,20 +80,8 @@ protected:
         showFace(shell::Face::None);
     }
 
-    void bindEvents() override {
-        ExerciseForm::bindEvents();
-        onClick(names.newItem, [this] { newItem(); });
-        onKeyPress("Text1", [this](int& key) {
-            digitFilter(key);
-            completeAnswerRule(textBox("Text1"), key, answer());
-        });
-        onKeyUp("Text1", [this](int code, int) { keyUp(code); });
-    }
-
 private:
-    QString answer() const { return QString::number(missingUnits_); }
-
-    void newItem() {
+    void newItem() override {
         label(names.newItem).setEnabled(false);
         for (const char* name : kItemControls)
             control(name).setVisible(true);
@@ -127,17 +114,13 @@ private:
         return shell::numberColours(units, shell::PaintedOn::Label).back;
     }
 
-    void keyUp(int keyCode) {
+    void keyUp(int keyCode) override {
         if (!isDigitKey(keyCode))
             return;
         showItemCount();
         label(names.newItem).setEnabled(true);
-        const QString text = textBox("Text1").text();
-        judge(score(), answerTest(text, answer(), int(answer().length())));
+        judgeAnswer();
     }
-
-    int currentNumber_ = 0;
-    int missingUnits_ = 0;
 };
 
 } // namespace

@@ -48,6 +48,7 @@ const Entry kWindows[] = {
     {31, reading_writing::makeForm31},
     {32, reading_writing::makeForm32},
     {25, operations::makeForm25},
+    {26, operations::makeForm26},
 };
 } // namespace
 
