@@ -2,7 +2,7 @@
 // ten outlined beside it; the pupil types how many units complete the ten.
 #include "operations/make_ten_drill.h"
 #include "shell/colour_code.h"
-#include "shell/menu_form.h"
+#include "shell/frame_design.h"
 #include "shell/windows.h"
 
 #include <cmath>
@@ -18,39 +18,34 @@ constexpr int kRodLeft = 500;  // where the ten-rod and the item's row start
 constexpr int kItemRow = 3000; // the row under the ten-rod
 constexpr int kUnderRow = 4000;
 
-const WindowDesign kDesign{
-    .caption = QStringLiteral("vesk - Aritmetica  cl. I    Completa la decina con i regoli"),
-    .clientHeight = 8445,
-    .controls =
-        {
-            answerBox("Text1", 6240, 3960, 855, 855, 36).tab(5),
-            boardText("Label9", 3480, 7440, 2895, 255, QStringLiteral("VAI A MENU PRINCIPALE"),
-                      9.75)
-                .centred()
-                .clickable(),
-            boardText("Label8", 7440, 7440, 1695, 255, QStringLiteral("TORNA A MENU20"), 9.75)
-                .centred()
-                .clickable(),
-            boardText("Label7", 2640, 8040, 9015, 495, shell::creditLine(), 9.75).centred(),
-            boardText("Label22", 5520, 6000, 855, 675, QString(), 26.25).align(Alignment::Right),
-            boardText("Label20", 5160, 6120, 495, 495, QStringLiteral("SU"), 18).centred(),
-            boardText("Label13", 3720, 6600, 615, 615, QString(), 24).align(Alignment::Right),
-            boardText("Label12", 3720, 6000, 615, 615, QString(), 24).align(Alignment::Right),
-            boardText("Label10", 2280, 6240, 1335, 375, QStringLiteral("ESATTI:"), 14.25),
-            image("Image1", 8520, 5520, 1200, 1185).showing(assets::Picture::NeutralFace, true),
-            image("Image2", 8520, 5520, 1200, 1185).showing(assets::Picture::SmilingFace, true),
-            image("Image3", 8520, 5520, 1215, 1215).showing(assets::Picture::SadFace, true),
-            boardText("Label6", 240, 360, 11415, 975, QStringLiteral("COMPLETA LA DECINA"), 18.75)
-                .centred(),
-            boardText("Label5", 2400, 3960, 855, 855, QString(), 36).centred(),
-            boardText("Label4", 9240, 2160, 2175, 495, QStringLiteral("10 = 1 da"), 24)
-                .withFont(QStringLiteral("Arial"), 24, false),
-            label("Label3", kRodLeft, 2000, 10 * kUnit, kUnit).back(0x000080FF), // orange
-            hotspot("Label2", 1800, 7800, 615, 735, QString()),
-            hotspot("Label1", 480, 7800, 1095, 735, QString()),
-        },
-    .backColor = 0x00C0C0C0,
-};
+WindowDesign design() {
+    WindowDesign d{
+        .caption = QStringLiteral("vesk - Aritmetica  cl. I    Completa la decina con i regoli"),
+        .clientHeight = 8445,
+        .controls = {answerBox("Text1", 6240, 3960, 855, 855, 36).tab(5),
+                     shell::mainMenuLink("Label9", 3480, 7440, false),
+                     shell::subMenuLink("Label8", 7440, 7440, true, 1695),
+                     shell::creditLineLabel("Label7", 2640, 8040, 9015, 495)},
+        .backColor = 0x00C0C0C0,
+    };
+    const std::vector<ControlDesign> score = scoreLine(2280, 6240);
+    const std::vector<ControlDesign> faces = shell::faceImages(8520, 5520);
+    const std::vector<ControlDesign> rest = {
+        boardText("Label6", 240, 360, 11415, 975, QStringLiteral("COMPLETA LA DECINA"), 18.75)
+            .centred(),
+        boardText("Label5", 2400, 3960, 855, 855, QString(), 36).centred(),
+        boardText("Label4", 9240, 2160, 2175, 495, QStringLiteral("10 = 1 da"), 24)
+            .withFont(QStringLiteral("Arial"), 24, false),
+        label("Label3", kRodLeft, 2000, 10 * kUnit, kUnit).back(0x000080FF), // orange
+        hotspot("Label2", 1800, 7800, 615, 735, QString()),
+        hotspot("Label1", 480, 7800, 1095, 735, QString()),
+    };
+    for (const auto* part : {&score, &faces, &rest})
+        d.controls.insert(d.controls.end(), part->begin(), part->end());
+    return d;
+}
+
+const WindowDesign kDesign = design();
 
 const shell::FrameNames kNames{
     .newItem = "Label1",

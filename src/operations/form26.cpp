@@ -2,7 +2,7 @@
 // many complete the ten, and a right answer slides them in and exchanges the ten units for
 // one ten. Every step of a slide is shown, with a short pause after it.
 #include "operations/make_ten_drill.h"
-#include "shell/menu_form.h"
+#include "shell/frame_design.h"
 #include "shell/windows.h"
 
 #include <array>
@@ -44,14 +44,9 @@ WindowDesign design() {
         .clientHeight = 8550,
         .controls = {
             answerBox("Text1", 7560, 3360, 855, 855, 36).back(colours::Peach).tab(11),
-            boardText("Label29", 2640, 8040, 9015, 495, shell::creditLine(), 9.75).centred(),
-            boardText("Label28", 7200, 7440, 1815, 255, QStringLiteral("TORNA A MENU20"), 9.75)
-                .centred()
-                .clickable(),
-            boardText("Label27", 3480, 7440, 2895, 255, QStringLiteral("VAI A MENU PRINCIPALE"),
-                      9.75)
-                .centred()
-                .clickable(),
+            shell::creditLineLabel("Label29", 2640, 8040, 9015, 495),
+            shell::subMenuLink("Label28", 7200, 7440, true),
+            shell::mainMenuLink("Label27", 3480, 7440, false),
             abacusText("Label26", 1920, 6960, 495, 495, ""),
             abacusText("Label25", 3240, 6960, 495, 495, ""),
             abacusText("Label24", 3840, 1560, 495, 495, "10"),
@@ -63,21 +58,19 @@ WindowDesign design() {
             abacusText("Label19", 3120, 6480, 735, 615, "u"),
             hotspot("Label18", 1800, 7680, 615, 855, QStringLiteral("ESCI")),
             hotspot("Label17", 600, 7680, 855, 855, QString::fromUtf8("DAMMI LE UNITÀ")),
-            boardText("Label22", 9480, 5880, 855, 675, QString(), 26.25).align(Alignment::Right),
-            boardText("Label20", 9120, 6000, 495, 495, QStringLiteral("SU"), 18).centred(),
-            boardText("Label13", 7680, 6480, 615, 615, QString(), 24).align(Alignment::Right),
-            boardText("Label12", 7680, 5880, 615, 615, QString(), 24).align(Alignment::Right),
-            boardText("Label10", 6240, 6120, 1335, 375, QStringLiteral("ESATTI:"), 14.25),
-            image("Image13", 9720, 3120, 1200, 1185).showing(assets::Picture::NeutralFace, true),
-            image("Image12", 9720, 3120, 1200, 1185).showing(assets::Picture::SmilingFace, true),
-            image("Image11", 9720, 3120, 1215, 1215).showing(assets::Picture::SadFace, true),
-            boardText("Label16", 8640, 3480, 615, 495, QStringLiteral("u"), 20.25),
-            boardText("Label15", 5520, 3600, 1935, 495, QStringLiteral("AGGIUNGO"), 15.75)
-                .centred(),
-            boardText("Label14", 240, 480, 11415, 615,
-                      QStringLiteral("COMPLETA LA DECINA SULL'ABACO"), 18.75)
-                .centred(),
         }};
+    const std::vector<ControlDesign> score = scoreLine(6240, 6120);
+    const std::vector<ControlDesign> faces =
+        shell::faceImages(9720, 3120, "Image13", "Image12", "Image11");
+    const std::vector<ControlDesign> rest = {
+        boardText("Label16", 8640, 3480, 615, 495, QStringLiteral("u"), 20.25),
+        boardText("Label15", 5520, 3600, 1935, 495, QStringLiteral("AGGIUNGO"), 15.75).centred(),
+        boardText("Label14", 240, 480, 11415, 615, QStringLiteral("COMPLETA LA DECINA SULL'ABACO"),
+                  18.75)
+            .centred(),
+    };
+    for (const auto* part : {&score, &faces, &rest})
+        d.controls.insert(d.controls.end(), part->begin(), part->end());
     // The scale beside the slots, 9 at the top, then the beads, bead 10 above bead 1.
     for (int k = 9; k >= 1; --k)
         d.controls.push_back(boardText(QStringLiteral("Label%1").arg(k), 3840, slotTop(k), 495, 495,
