@@ -47,8 +47,8 @@ QRect Control::pixelRect() const {
 }
 
 void Control::changed(const QRect& oldArea) {
-    window_.update(oldArea.adjusted(-2, -2, 2, 2));
-    window_.update(pixelRect().adjusted(-2, -2, 2, 2));
+    window_.changed(oldArea.adjusted(-2, -2, 2, 2));
+    window_.changed(pixelRect().adjusted(-2, -2, 2, 2));
 }
 
 void Control::move(int left, int top) {
@@ -73,6 +73,14 @@ void Control::setVisible(bool on) {
 
 void Control::setEnabled(bool on) {
     enabled_ = on;
+}
+
+void Label::setEnabled(bool on) {
+    if (enabled_ == on)
+        return;
+    enabled_ = on;
+    if (!d_.caption.isEmpty())
+        repaintArea();
 }
 
 // ---- Label
@@ -105,8 +113,16 @@ void Label::paint(QPainter& p) const {
     if (d_.caption.isEmpty())
         return;
     p.setFont(fontOf(d_.font));
-    p.setPen(toQColor(d_.foreColor));
-    p.drawText(r, horizontal(d_.alignment) | Qt::AlignTop | Qt::TextWordWrap, d_.caption);
+    const int flags = horizontal(d_.alignment) | Qt::AlignTop | Qt::TextWordWrap;
+    if (!enabled_) {
+        // Greyed and etched, the way the desktop draws text that cannot be clicked yet.
+        p.setPen(QColor(255, 255, 255));
+        p.drawText(r.translated(1, 1), flags, d_.caption);
+        p.setPen(QColor(128, 128, 128));
+    } else {
+        p.setPen(toQColor(d_.foreColor));
+    }
+    p.drawText(r, flags, d_.caption);
 }
 
 // ---- Image
@@ -206,7 +222,8 @@ TextBox::~TextBox() {
 
 void TextBox::applyLook() {
     edit_->setFont(fontOf(d_.font));
-    edit_->setAlignment(horizontal(d_.alignment) | Qt::AlignVCenter);
+    // From the top, as a label writes: a typed digit stands level with the one beside it.
+    edit_->setAlignment(horizontal(d_.alignment) | Qt::AlignTop);
     edit_->setFrame(d_.border);
     // The same colours in every state: a disabled box keeps its look.
     QPalette pal = edit_->palette();
@@ -225,16 +242,19 @@ QString TextBox::text() const {
 }
 void TextBox::setText(const QString& text) {
     edit_->setText(text);
+    repaintArea();
 }
 
 void TextBox::setBackColor(Colour c) {
     d_.backColor = c;
     applyLook();
+    repaintArea();
 }
 
 void TextBox::setForeColor(Colour c) {
     d_.foreColor = c;
     applyLook();
+    repaintArea();
 }
 
 void TextBox::move(int left, int top) {
@@ -243,17 +263,26 @@ void TextBox::move(int left, int top) {
 }
 
 void TextBox::setVisible(bool on) {
+    if (!on)
+        loseFocus();
     visible_ = on;
     edit_->setVisible(on);
-    if (!on)
-        window_.forgetFocus(this);
+    repaintArea();
 }
 
 void TextBox::setEnabled(bool on) {
+    if (!on)
+        loseFocus();
     enabled_ = on;
     edit_->setEnabled(on);
-    if (!on)
-        window_.forgetFocus(this);
+}
+
+void TextBox::loseFocus() {
+    // For good: shown or enabled again, the box does not get the focus back by itself,
+    // and no other box gets it either.
+    if (window_.focusWidget() == edit_)
+        edit_->clearFocus();
+    window_.forgetFocus(this);
 }
 
 void TextBox::setLocked(bool on) {
@@ -270,6 +299,9 @@ bool TextBox::hasFocus() const {
 }
 
 void TextBox::keyPressed(QKeyEvent* e) {
+    // A key that reaches a window on its way out runs none of its handlers.
+    if (window_.disposed())
+        return;
     int ascii = 0;
     const Qt::KeyboardModifiers mods = e->modifiers();
     if (e->key() == Qt::Key_Backspace) {
@@ -309,7 +341,8 @@ void TextBox::keyPressed(QKeyEvent* e) {
 }
 
 void TextBox::keyReleased(QKeyEvent* e) {
-    if (e->isAutoRepeat() || e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)
+    if (window_.disposed() || e->isAutoRepeat() || e->key() == Qt::Key_Tab ||
+        e->key() == Qt::Key_Backtab)
         return;
     const int code = vbKeyCode(*e);
     const int shift = shiftState(e->modifiers());
@@ -363,17 +396,21 @@ void AnswerEdit::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void AnswerEdit::mousePressEvent(QMouseEvent* e) {
+    if (box_.window_.disposed())
+        return;
     if (e->button() != Qt::LeftButton && e->button() != Qt::RightButton)
         return; // no middle-click paste
     box_.clickedInto();
     if (box_.window_.disposed())
         return;
-    pressed_ = e->button() == Qt::LeftButton;
+    // Only the left button aims a Click.
+    if (e->button() == Qt::LeftButton)
+        pressed_ = true;
     QLineEdit::mousePressEvent(e);
 }
 
 void AnswerEdit::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton)
+    if (box_.window_.disposed() || e->button() != Qt::LeftButton)
         return;
     QLineEdit::mouseReleaseEvent(e);
     const bool click = pressed_ && rect().contains(e->position().toPoint());

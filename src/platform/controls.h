@@ -73,6 +73,8 @@ public:
     Colour foreColor() const { return d_.foreColor; }
     void setBackColor(Colour c);
     void setForeColor(Colour c);
+    // A disabled label with a caption shows it greyed.
+    void setEnabled(bool on) override;
     void paint(QPainter& p) const override;
 };
 
@@ -155,6 +157,7 @@ private:
     friend class AnswerEdit;
     friend class FormWindow;
     void applyLook();
+    void loseFocus();
     void keyPressed(QKeyEvent* e);
     void keyReleased(QKeyEvent* e);
     void clickedInto();

@@ -35,6 +35,7 @@ ControlDesign image(const QString& name, int left, int top, int width, int heigh
 ControlDesign shape(const QString& name, int left, int top, int width, int height) {
     ControlDesign d = base(ControlClass::Shape, name, left, top, width, height);
     d.opaque = false;
+    d.backColor = colours::White; // what an opaque shape shows when nothing else is set
     return d;
 }
 

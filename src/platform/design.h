@@ -109,8 +109,9 @@ struct WindowDesign {
     int clientWidth = 11880;
     std::vector<ControlDesign> controls;    // design order: the first lies on top
     Colour backColor = colours::ButtonFace; // covered by the blackboard at the design size
-    Colour foreColor = colours::ButtonText;
-    FontDesign font;
+    // What Print writes with: chalk white and a bold face, so it reads on the board.
+    Colour foreColor = colours::White;
+    FontDesign font = {QStringLiteral("Arial"), 12, true};
 };
 
 // Class defaults.

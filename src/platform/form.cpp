@@ -117,6 +117,13 @@ Control* FormWindow::liveControlAt(QPoint pos) const {
     return nullptr;
 }
 
+Label* FormWindow::dropTargetAt(QPoint pos) const {
+    for (const auto& c : controls_)
+        if (c->kind() == ControlClass::Label && c->isLive() && c->pixelRect().contains(pos))
+            return static_cast<Label*>(c.get());
+    return nullptr;
+}
+
 void FormWindow::tabForward(bool backwards) {
     std::vector<TextBox*> order = tabOrder();
     if (order.empty())
@@ -156,7 +163,37 @@ void FormWindow::startDrag(Image& image) {
     if (!rect().contains(drag_.pointer))
         drag_.pointer = drag_.outline.center();
     drag_.grab = drag_.pointer - drag_.outline.topLeft();
-    update();
+    changed(dragOutline());
+}
+
+QRect FormWindow::dragOutline() const {
+    QRect r = drag_.outline;
+    r.moveTopLeft(drag_.pointer - drag_.grab);
+    return r.adjusted(-2, -2, 2, 2);
+}
+
+void FormWindow::moveDragTo(QPoint pos) {
+    const QRect old = dragOutline();
+    drag_.pointer = pos;
+    changed(old);
+    changed(dragOutline());
+}
+
+void FormWindow::endDrag() {
+    drag_.active = false;
+    changed(dragOutline());
+}
+
+void FormWindow::changed(const QRect& area) {
+    changes_ += area;
+    update(area);
+}
+
+void FormWindow::paintChanges() {
+    if (changes_.isEmpty())
+        return;
+    // Qt paints its own pending updates (the text boxes') in the same pass.
+    repaint(std::exchange(changes_, QRegion()));
 }
 
 void FormWindow::dispose() {
@@ -167,11 +204,17 @@ void FormWindow::dispose() {
     hide();
 }
 
-void FormWindow::paintEvent(QPaintEvent*) {
+void FormWindow::paintEvent(QPaintEvent* e) {
     ++paintCount_;
+    const QRegion& region = e->region();
+    changes_ -= region;
     QPainter p(this);
+    p.setClipRegion(region);
     assets::paintBlackboard(p);
     for (const Mark& m : marks_) {
+        if (!region.intersects(
+                m.area.adjusted(-m.drawWidth, -m.drawWidth, m.drawWidth, m.drawWidth)))
+            continue;
         if (m.kind == Mark::Kind::Text) {
             p.setFont(m.font);
             p.setPen(toQColor(m.colour));
@@ -189,23 +232,41 @@ void FormWindow::paintEvent(QPaintEvent*) {
             p.drawRect(m.area.adjusted(0, 0, -1, -1));
         }
     }
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
-        if ((*it)->kind() != ControlClass::TextBox && (*it)->isVisible())
-            (*it)->paint(p);
+    // Only what lies in the area to paint: a pause repaints a moved bead, not the window.
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        const Control& c = **it;
+        if (c.kind() != ControlClass::TextBox && c.isVisible() &&
+            region.intersects(c.pixelRect().adjusted(-2, -2, 2, 2)))
+            c.paint(p);
+    }
     if (drag_.active) {
-        QRect r = drag_.outline;
-        r.moveTopLeft(drag_.pointer - drag_.grab);
         p.setPen(QPen(Qt::black, 2, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(r);
+        p.drawRect(dragOutline().adjusted(2, 2, -2, -2));
     }
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* e) {
+    press(e, false);
+}
+
+void FormWindow::mouseDoubleClickEvent(QMouseEvent* e) {
+    // A child clicks fast: the second press of a double click is a press like any other,
+    // but it does not make a second Click.
+    press(e, true);
+}
+
+void FormWindow::press(QMouseEvent* e, bool secondOfDouble) {
+    // A window on its way out takes no input: its handlers would act on a window that is
+    // gone, or on the one shown after it.
+    if (disposed_)
+        return;
     const QPoint pos = e->position().toPoint();
     const int button = buttonCode(e->button());
     Control* target = liveControlAt(pos);
-    pressed_ = target;
+    // Only the left button aims a Click; other buttons' presses leave the aim alone.
+    if (e->button() == Qt::LeftButton)
+        pressed_ = secondOfDouble ? nullptr : target;
     pressing_ = true;
     pressPoint_ = pos;
     if (target && target->onMouseDown) {
@@ -216,47 +277,52 @@ void FormWindow::mousePressEvent(QMouseEvent* e) {
     } else if (!target && form_.onMouseDown) {
         form_.dispatch([&] { form_.onMouseDown(button, toTwips(pos.x()), toTwips(pos.y())); });
     }
-    if (!disposed_ && drag_.active) {
-        drag_.pointer = pos;
-        update();
-    }
+    if (!disposed_ && drag_.active)
+        moveDragTo(pos);
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* e) {
+    if (disposed_)
+        return;
     const QPoint pos = e->position().toPoint();
-    if (drag_.active) {
-        drag_.pointer = pos;
-        update();
-    }
+    if (drag_.active)
+        moveDragTo(pos);
     updatePointer(pos);
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* e) {
+    if (disposed_)
+        return;
     const QPoint pos = e->position().toPoint();
-    pressing_ = false;
-    Control* pressed = pressed_;
-    pressed_ = nullptr;
+    pressing_ = e->buttons() != Qt::NoButton;
     if (drag_.active) {
-        drag_.active = false;
-        update();
-        Control* target = liveControlAt(pos);
-        if (target && target->kind() == ControlClass::Label && target->onDragDrop)
+        pressed_ = nullptr;
+        endDrag();
+        Label* target = dropTargetAt(pos);
+        if (target && target->onDragDrop)
             form_.dispatch(target->onDragDrop);
         return;
     }
-    if (pressed && e->button() == Qt::LeftButton && liveControlAt(pos) == pressed &&
-        pressed->onClick)
+    if (e->button() != Qt::LeftButton)
+        return;
+    Control* pressed = std::exchange(pressed_, nullptr);
+    if (pressed && liveControlAt(pos) == pressed && pressed->onClick)
         form_.dispatch(pressed->onClick);
     if (!disposed_)
         updatePointer(pos);
 }
 
-void FormWindow::mouseDoubleClickEvent(QMouseEvent*) {
-    // The second press of a double click raises nothing, as a Click has already been given.
-    pressed_ = nullptr;
-}
-
 bool FormWindow::event(QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        // Keys reach the window itself only when no box has the focus: a Tab from nowhere
+        // moves it to the first box that can take it.
+        auto* k = static_cast<QKeyEvent*>(e);
+        if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && !k->isAutoRepeat() &&
+            !disposed_ && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            tabForward(k->key() == Qt::Key_Backtab);
+            return true;
+        }
+    }
     if (e->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(e);
         Control* c = liveControlAt(help->pos());
@@ -271,7 +337,9 @@ bool FormWindow::event(QEvent* e) {
 
 void FormWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
-    form_.program().windowClosedByUser(form_);
+    // A late close of a window already unloaded must not close the one shown after it.
+    if (!disposed_)
+        form_.program().windowClosedByUser(form_);
 }
 
 void FormWindow::updatePointer(QPoint pos) {
@@ -289,9 +357,18 @@ Form::~Form() {
     delete window_;
 }
 
+void Form::resetDrawing() {
+    foreColour_ = design_.foreColor;
+    fillColour_ = colours::Black;
+    fillStyle_ = 1;
+    drawWidth_ = 1;
+    currentX_ = currentY_ = 0;
+}
+
 void Form::show() {
     if (!window_) {
         const std::optional<QPoint> place = program_.placementFor(*this);
+        resetDrawing();
         window_ = new FormWindow(*this, design_);
         try {
             bindEvents();
@@ -367,9 +444,10 @@ Line& Form::line(const QString& name) const {
 void Form::cls() {
     if (!window_)
         return;
+    for (const Mark& m : window_->marks())
+        window_->changed(m.area.adjusted(-m.drawWidth, -m.drawWidth, m.drawWidth, m.drawWidth));
     window_->marks().clear();
     currentX_ = currentY_ = 0;
-    window_->update();
 }
 
 void Form::drawBox(int x, int y, int width, int height, Colour colour, BoxStyle style) {
@@ -384,7 +462,7 @@ void Form::drawBox(int x, int y, int width, int height, Colour colour, BoxStyle 
     m.fillStyle = fillStyle_;
     m.drawWidth = drawWidth_;
     window_->marks().push_back(m);
-    window_->update(m.area.adjusted(-drawWidth_, -drawWidth_, drawWidth_, drawWidth_));
+    window_->changed(m.area.adjusted(-drawWidth_, -drawWidth_, drawWidth_, drawWidth_));
 }
 
 void Form::print(const QString& text) {
@@ -393,13 +471,13 @@ void Form::print(const QString& text) {
     Mark m;
     m.kind = Mark::Kind::Text;
     m.font = fontOf(design_.font);
-    m.colour = design_.foreColor;
+    m.colour = foreColour_;
     m.text = text;
     const QFontMetrics metrics(m.font);
     m.area = QRect(QPoint(toPixels(currentX_), toPixels(currentY_)),
                    QSize(metrics.horizontalAdvance(text) + 1, metrics.height()));
     window_->marks().push_back(m);
-    window_->update(m.area);
+    window_->changed(m.area);
     // The drawing position moves to the start of the next line.
     currentX_ = 0;
     currentY_ += toTwips(metrics.height());

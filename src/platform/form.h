@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <QRegion>
 #include <QWidget>
 #include <unordered_map>
 #include <vector>
@@ -46,6 +47,9 @@ public:
 
     // The topmost enabled, visible label or image at a point (pixels), or nullptr.
     Control* liveControlAt(QPoint pos) const;
+    // Where a drop at a point lands: the topmost enabled, visible label there. Images do
+    // not catch drops, so a bead dropped over other beads reaches the zone under them.
+    Label* dropTargetAt(QPoint pos) const;
 
     TextBox* focusedBox() const { return focused_; }
     // Moves the keyboard focus the way a Tab does (from the focused box, or from nowhere);
@@ -59,6 +63,11 @@ public:
 
     std::vector<Mark>& marks() { return marks_; }
     int paintCount() const { return paintCount_; }
+    // An area whose look changed: it is painted at the next paint, or at once by
+    // paintChanges().
+    void changed(const QRect& area);
+    // Puts every change since the last paint on the screen now, and nothing else.
+    void paintChanges();
     void dispose();
     bool disposed() const { return disposed_; }
 
@@ -72,6 +81,10 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void press(QMouseEvent* e, bool secondOfDouble);
+    QRect dragOutline() const; // pixels, with the width of its dotted line
+    void moveDragTo(QPoint pos);
+    void endDrag();
     void updatePointer(QPoint pos);
 
     Form& form_;
@@ -88,6 +101,7 @@ private:
         QPoint grab;   // pointer offset inside the outline
         QPoint pointer;
     } drag_;
+    QRegion changes_; // changed since the last paint
     int paintCount_ = 0;
     bool disposed_ = false;
 };
@@ -121,6 +135,12 @@ public:
     void cls();
     void drawBox(int x, int y, int width, int height, Colour colour, BoxStyle style);
     void print(const QString& text);
+    // The colour Print writes in.
+    void setForeColor(Colour c) { foreColour_ = c; }
+    Colour foreColor() const { return foreColour_; }
+    Colour fillColor() const { return fillColour_; }
+    int fillStyle() const { return fillStyle_; }
+    int drawWidth() const { return drawWidth_; }
     void setFillColor(Colour c) { fillColour_ = c; }
     void setFillStyle(int style) { fillStyle_ = style; }
     void setDrawWidth(int width) { drawWidth_ = width; }
@@ -151,10 +171,14 @@ protected:
     void goTo(int formNumber);
 
 private:
+    // Drawing state: each load starts it afresh from the design.
+    void resetDrawing();
+
     Program& program_;
     int number_;
     const WindowDesign& design_;
     FormWindow* window_ = nullptr;
+    Colour foreColour_ = colours::White;
     Colour fillColour_ = colours::Black;
     int fillStyle_ = 1;
     int drawWidth_ = 1;

@@ -70,9 +70,10 @@ void Program::retire(FormWindow* window) {
 }
 
 void Program::sleep(int ms) {
-    // Whatever moved before the pause must be on the screen during it.
+    // Whatever moved before the pause must be on the screen during it; only what changed
+    // is painted, so that a pause after every small step stays a short one.
     for (Form* f : loadedForms())
-        f->window()->repaint();
+        f->window()->paintChanges();
     services_->sleep(ms);
 }
 

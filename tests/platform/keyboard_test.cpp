@@ -195,6 +195,80 @@ TEST(PlatformFocus, ClickGivesGotFocusThenClickButActivationGivesNothing) {
     EXPECT_EQ(f.log, Log{});
 }
 
+TEST(PlatformFocus, AHiddenOrDisabledBoxLosesTheFocusForGood) {
+    // Label1 starts a new item: every box hidden and shown again, then a queued Tab.
+    const std::map<int, TestWindow> table{{1, {fourBoxes(), [](TestForm& f) {
+                                                   noteAll(f);
+                                                   f.onClick("Label1", [&f] {
+                                                       for (const QString& name : kBoxes)
+                                                           f.textBox(name).setVisible(false);
+                                                       for (const QString& name : kBoxes)
+                                                           f.textBox(name).setVisible(true);
+                                                       f.program().sendKeys(f, "{TAB}");
+                                                   });
+                                               }}}};
+    Pupil pupil(windows(table));
+    TestForm& f = testForm(pupil);
+    pupil.open(1);
+    pupil.type("1");
+    TextBox& first = f.textBox("Text1");
+
+    // Hidden and shown again: no box has the focus and the next key lands nowhere.
+    first.setVisible(false);
+    first.setVisible(true);
+    f.log.clear();
+    pupil.type("2");
+    EXPECT_EQ(pupil.focusedBox(), "");
+    EXPECT_EQ(pupil.keyTarget(), f.window());
+    EXPECT_EQ(first.text(), "1");
+    // The same after a box is disabled and enabled again.
+    pupil.click("Text2");
+    f.textBox("Text2").setEnabled(false);
+    f.textBox("Text2").setEnabled(true);
+    pupil.type("3");
+    EXPECT_EQ(pupil.focusedBox(), "");
+    EXPECT_EQ(f.textBox("Text2").text(), "");
+    EXPECT_EQ(f.log, (Log{"Text2 GotFocus", "Text2 Click"}));
+
+    // The new item's Tab starts from nowhere: the first box, with its GotFocus.
+    pupil.click("Text3");
+    pupil.type("4");
+    f.log.clear();
+    pupil.click("Label1");
+    EXPECT_EQ(pupil.focusedBox(), "Text1");
+    EXPECT_EQ(pupil.keyTarget(), first.widget());
+    pupil.type("5");
+    EXPECT_EQ(first.text(), "15");
+    EXPECT_EQ(f.textBox("Text3").text(), "4");
+    EXPECT_EQ(f.log, (Log{"Text1 GotFocus", "Text1 KeyPress 53 '1'", "Text1 KeyUp 53 0"}));
+}
+
+TEST(PlatformFocus, ATypedTabFromNowhereGoesToTheFirstLiveBox) {
+    const std::map<int, TestWindow> table{{1, {fourBoxes(), noteAll}}};
+    Pupil pupil(windows(table));
+    TestForm& f = testForm(pupil);
+    pupil.open(1);
+    f.textBox("Text1").setEnabled(false); // takes the focus away
+    f.log.clear();
+
+    pupil.tab();
+    EXPECT_EQ(pupil.focusedBox(), "Text2");
+    f.textBox("Text2").setVisible(false);
+    pupil.press(Qt::Key_Backtab, Qt::ShiftModifier); // backwards, from the last box
+    EXPECT_EQ(pupil.focusedBox(), "Text4");
+    pupil.type("6");
+    EXPECT_EQ(f.textBox("Text4").text(), "6");
+    // Shift comes up where the focus now is.
+    EXPECT_EQ(f.log, (Log{"Text2 GotFocus", "Text4 GotFocus", "Text4 KeyUp 16 0",
+                          "Text4 KeyPress 54 ''", "Text4 KeyUp 54 0"}));
+
+    // With no box that can take it, a Tab does nothing.
+    for (const QString& name : kBoxes)
+        f.textBox(name).setEnabled(false);
+    pupil.tab();
+    EXPECT_EQ(pupil.focusedBox(), "");
+}
+
 TEST(PlatformTextBox, NothingButKeyPressChangesTheText) {
     const std::map<int, TestWindow> table{{1, {fourBoxes(), noteAll}}};
     Pupil pupil(windows(table));

@@ -12,6 +12,7 @@ namespace {
 
 using namespace platform;
 using namespace platform_tests;
+using testing_support::centreOf;
 using testing_support::Pupil;
 using Log = std::vector<std::string>;
 
@@ -105,6 +106,140 @@ TEST(PlatformMouse, DraggedImageDropsOnLiveLabelsOnly) {
     EXPECT_FALSE(f.window()->dragging());
     const QImage shown = f.window()->grab().toImage();
     EXPECT_EQ(shown.pixel(home.center()), qRgb(255, 255, 255)); // the white bead
+}
+
+// A zone with two beads lying in it, a bead outside it and a zone that is switched off.
+WindowDesign abacus() {
+    WindowDesign d;
+    d.caption = QStringLiteral("Abacus");
+    d.controls = {
+        image("Bead1", 1500, 1500, 480, 480).showing(assets::Picture::UnitBead, false),
+        image("Bead2", 3000, 1500, 480, 480).showing(assets::Picture::UnitBead, false),
+        image("Bead3", 1500, 6000, 480, 480).showing(assets::Picture::TenBead, false),
+        label("Zone", 1200, 1200, 4500, 1200).transparent().bordered(), // px 80,80 300x80
+        image("Bead4", 7500, 1500, 480, 480).showing(assets::Picture::UnitBead, false),
+        label("Off", 7200, 1200, 1500, 1200).transparent(),
+    };
+    return d;
+}
+
+TEST(PlatformMouse, DropsOverBeadsReachTheZoneUnderThem) {
+    const std::map<int, TestWindow> table{
+        {1, {abacus(), [](TestForm& f) {
+                 for (const QString bead : {"Bead1", "Bead2", "Bead3", "Bead4"})
+                     f.onMouseDownOf(bead, [&f, bead](int, int, int) {
+                         f.note("drag " + bead);
+                         f.image(bead).drag();
+                     });
+                 for (const QString zone : {"Zone", "Off"})
+                     f.onDragDrop(zone, [&f, zone] { f.note("DragDrop " + zone); });
+             }}}};
+    Pupil pupil(windows(table));
+    TestForm& f = testForm(pupil);
+    pupil.open(1);
+    f.label("Off").setEnabled(false);
+
+    pupil.drag("Bead1", "Bead2");      // onto a bead in the zone
+    pupil.drag("Bead1", "Bead1");      // onto itself
+    pupil.drag("Bead3", "Bead1");      // from outside, onto a bead
+    pupil.drag("Bead1", "Bead3");      // onto a bead outside any zone
+    pupil.drag("Bead1", "Bead4");      // onto a bead in a disabled zone
+    pupil.dragTo("Bead2", {600, 200}); // onto the bare board
+    pupil.dragTo("Bead2", centreOf(f.label("Zone")) + QPoint(100, 0)); // the zone itself
+    EXPECT_EQ(f.log, (Log{"drag Bead1", "DragDrop Zone", "drag Bead1", "DragDrop Zone",
+                          "drag Bead3", "DragDrop Zone", "drag Bead1", "drag Bead1", "drag Bead2",
+                          "drag Bead2", "DragDrop Zone"}));
+}
+
+TEST(PlatformMouse, EveryPressIsAMouseDownButADoubleClickIsOneClick) {
+    const std::map<int, TestWindow> table{{1, {mouseBoard(), noteMouse}}};
+    Pupil pupil(windows(table));
+    TestForm& f = testForm(pupil);
+    pupil.open(1);
+
+    // Four quick presses on the board and on an image: four MouseDowns each.
+    pupil.doubleClickAt({600, 500});
+    pupil.doubleClickAt({600, 500});
+    pupil.doubleClickAt({104, 306});
+    pupil.doubleClickAt({104, 306});
+    const std::string board = "Board MouseDown 1 9000 7500", pic = "Pic MouseDown 1 60 90";
+    EXPECT_EQ(f.log, (Log{board, board, board, board, pic, pic, pic, pic}));
+    // A label's double click stays one Click.
+    f.log.clear();
+    pupil.doubleClickAt({120, 130});
+    EXPECT_EQ(f.log, Log{"Click Top"});
+}
+
+TEST(PlatformMouse, OnlyTheLeftButtonAimsAClick) {
+    const std::map<int, TestWindow> table{{1, {mouseBoard(), noteMouse}}};
+    Pupil pupil(windows(table));
+    TestForm& f = testForm(pupil);
+    pupil.open(1);
+    QWidget* w = f.window();
+    const QPoint top(120, 130), off(450, 130);
+
+    // Left pressed on one label, right pressed on another, left let go there: no Click.
+    QTest::mousePress(w, Qt::LeftButton, {}, top);
+    QTest::mousePress(w, Qt::RightButton, {}, off);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, off);
+    QTest::mouseRelease(w, Qt::RightButton, {}, off);
+    // Left pressed and let go on one label, with the right button pressed and let go in
+    // between elsewhere: one Click.
+    QTest::mousePress(w, Qt::LeftButton, {}, top);
+    QTest::mousePress(w, Qt::RightButton, {}, off);
+    QTest::mouseRelease(w, Qt::RightButton, {}, off);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, top);
+    EXPECT_EQ(f.log, Log{"Click Top"});
+}
+
+TEST(PlatformLook, ClassDefaultsAndDisabledCaptionsAsTheDesktopDrawsThem) {
+    WindowDesign d;
+    d.caption = QStringLiteral("Look");
+    d.controls = {
+        boardText("On", 1500, 1500, 3000, 600, "CONFERMA", 18),
+        boardText("Greyed", 1500, 3000, 3000, 600, "CONFERMA", 18),
+        hotspot("Spot", 6000, 1500, 1500, 1500, "ESCI"),
+        numberLabel("Number", 4800, 4500, 2175, 2295, 90).fore(colours::Black),
+        answerBox("Text1", 7500, 4500, 2175, 2295, 90).colours(colours::Peach, colours::Black),
+    };
+    d.controls.push_back(shape("Disc", 1500, 4500, 1500, 1500));
+    d.controls.back().shape = ShapeKind::Circle;
+    d.controls.back().opaque = true;
+    const std::map<int, TestWindow> table{{1, {d, {}}}};
+    Pupil pupil(windows(table));
+    TestForm& f = testForm(pupil);
+    pupil.open(1);
+    const auto shot = [&](const QString& name) {
+        return f.window()->grab(f.control(name).pixelRect()).toImage();
+    };
+
+    // An opaque shape of the class defaults is white inside.
+    EXPECT_EQ(f.window()->grab().toImage().pixel(centreOf(f.shape("Disc"))), qRgb(255, 255, 255));
+
+    // A disabled caption is greyed; a caption-less hotspot looks the same either way.
+    f.label("Greyed").setEnabled(false);
+    EXPECT_NE(shot("On"), shot("Greyed"));
+    const QImage spot = shot("Spot");
+    f.label("Spot").setEnabled(false);
+    EXPECT_EQ(shot("Spot"), spot);
+    f.label("Greyed").setEnabled(true);
+    EXPECT_EQ(shot("On"), shot("Greyed"));
+
+    // A typed digit stands as high in its box as the same digit in the label beside it.
+    f.label("Number").setCaption("7");
+    pupil.click("Text1");
+    pupil.type("7");
+    const auto firstInkRow = [](const QImage& img) {
+        // Inside the borders.
+        for (int y = 4; y < img.height() - 4; ++y)
+            for (int x = 4; x < img.width() - 4; ++x)
+                if (qGray(img.pixel(x, y)) < 60)
+                    return y;
+        return -1;
+    };
+    const int inLabel = firstInkRow(shot("Number")), inBox = firstInkRow(shot("Text1"));
+    ASSERT_GT(inLabel, 0);
+    EXPECT_LE(std::abs(inBox - inLabel), 1) << "label " << inLabel << ", box " << inBox;
 }
 
 TEST(PlatformDrawing, MarksLieUnderControlsAndClsClearsThem) {

@@ -2,6 +2,8 @@
 #include "test_form.h"
 
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QPaintEvent>
 #include <QPointer>
 #include <QSet>
 #include <QTest>
@@ -24,11 +26,24 @@ WindowDesign smallWindow() {
     return d;
 }
 
-TEST(PlatformProgram, SleepShowsEveryChangeBeforeThePause) {
+// Notes the areas a window paints.
+class PaintWatch : public QObject {
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(e)->region();
+        return QObject::eventFilter(watched, e);
+    }
+};
+
+TEST(PlatformProgram, SleepPaintsWhatChangedBeforeThePauseAndNothingElse) {
     const std::map<int, TestWindow> table{{1, {smallWindow(), [](TestForm& f) {
                                                    f.onClick("Step", [&f] {
-                                                       f.memory = f.window()->paintCount();
                                                        f.label("Label1").setCaption("B");
+                                                       f.textBox("Text1").setText("4");
                                                        f.program().sleep(700);
                                                    });
                                                }}}};
@@ -36,12 +51,115 @@ TEST(PlatformProgram, SleepShowsEveryChangeBeforeThePause) {
     TestForm& f = testForm(pupil);
     pupil.open(1);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.window()));
-    int paintsDuringPause = -1;
-    pupil.services().onSleep = [&](int) { paintsDuringPause = f.window()->paintCount(); };
+    QApplication::processEvents();
+    PaintWatch window, box;
+    f.window()->installEventFilter(&window);
+    f.textBox("Text1").widget()->installEventFilter(&box);
+    QRegion duringPause, boxDuringPause;
+    pupil.services().onSleep = [&](int) {
+        duringPause = window.painted;
+        boxDuringPause = box.painted;
+    };
 
     pupil.click("Step");
-    EXPECT_GT(paintsDuringPause, f.memory);
     EXPECT_EQ(pupil.services().sleeps, std::vector<int>{700});
+    // The new caption and the new text were painted before the pause began ...
+    const QRect label = f.label("Label1").pixelRect();
+    EXPECT_TRUE(duringPause.contains(label));
+    EXPECT_EQ(boxDuringPause, QRegion(f.textBox("Text1").widget()->rect()));
+    // ... and not the window around them.
+    EXPECT_FALSE(duringPause.intersects(QRect(400, 300, 100, 100)));
+    const QRect bounds = duringPause.boundingRect();
+    EXPECT_LT(bounds.width() * bounds.height(), f.window()->width() * f.window()->height() / 4);
+}
+
+TEST(PlatformProgram, DrawingStateStartsFromTheDesignAtEachLoad) {
+    WindowDesign design = smallWindow();
+    design.foreColor = 0x0000FFFF; // yellow writing
+    const std::map<int, TestWindow> table{{1, {design, [](TestForm& f) {
+                                                   f.onClick("Step", [&f] {
+                                                       f.setFillColor(0x00FF0000);
+                                                       f.setFillStyle(6);
+                                                       f.setDrawWidth(3);
+                                                       f.setForeColor(colours::Black);
+                                                       f.setCurrentX(600);
+                                                       f.print("5");
+                                                       f.print("6");
+                                                   });
+                                               }}}};
+    Pupil pupil(windows(table));
+    TestForm& f = testForm(pupil);
+    pupil.open(1);
+    pupil.click("Step");
+    EXPECT_GT(f.currentY(), 0);
+    f.unload();
+    pupil.open(1);
+    EXPECT_EQ(f.currentX(), 0);
+    EXPECT_EQ(f.currentY(), 0);
+    EXPECT_EQ(f.fillColor(), colours::Black);
+    EXPECT_EQ(f.fillStyle(), 1);
+    EXPECT_EQ(f.drawWidth(), 1);
+    EXPECT_EQ(f.foreColor(), 0x0000FFFFu);
+    EXPECT_TRUE(f.window()->marks().empty());
+    // Print writes in the window's colour from the top-left corner again.
+    f.print("7");
+    const QImage shown = f.window()->grab(QRect(0, 0, 30, 30)).toImage();
+    bool yellow = false;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            yellow |= shown.pixel(x, y) == qRgb(255, 255, 0);
+    EXPECT_TRUE(yellow);
+}
+
+TEST(PlatformProgram, AWindowOnItsWayOutTakesNoInputAndNoClose) {
+    const std::map<int, TestWindow> table{
+        {1,
+         {smallWindow(),
+          [](TestForm& f) {
+              f.onClick("Step",
+                        [&f] { f.label("Label1").setCaption(QString::number(++f.memory)); });
+              f.onKeyPress("Text1",
+                           [&f](int&) { f.note("KeyPress " + f.textBox("Text1").text()); });
+              f.onKeyUp("Text1", [&f](int, int) { f.note("KeyUp"); });
+              f.onMouseDown = [&f](int, int, int) { f.note("MouseDown"); };
+          }}},
+        {2, {smallWindow(), {}}}};
+    Pupil pupil(windows(table));
+    TestForm& f = testForm(pupil);
+    pupil.open(1);
+    pupil.program().show(2);
+    QPointer<FormWindow> old = f.window();
+    QPointer<QWidget> oldBox = f.textBox("Text1").widget();
+    const QPoint step = centreOf(f.label("Step"));
+    f.unload();
+
+    // Input still on its way to the unloaded window.
+    const auto poke = [&] {
+        ASSERT_FALSE(old.isNull());
+        QTest::mouseClick(old, Qt::LeftButton, {}, step);
+        QTest::mouseClick(old, Qt::LeftButton, {}, {700, 500});
+        QTest::mouseClick(oldBox, Qt::LeftButton);
+        QTest::keyClick(oldBox, Qt::Key_1, Qt::NoModifier);
+    };
+    poke();
+    EXPECT_EQ(f.memory, 0);
+    EXPECT_EQ(f.log, Log{});
+
+    // Back to the same window: the old one's input does not act on the new one.
+    pupil.form(2).unload();
+    pupil.open(1);
+    ASSERT_NE(f.window(), old.data());
+    poke();
+    EXPECT_EQ(f.memory, 0);
+    EXPECT_EQ(pupil.caption("Label1"), "A");
+    EXPECT_EQ(pupil.text("Text1"), "");
+    EXPECT_EQ(f.log, Log{});
+
+    // A late close of the old window leaves the new one alone.
+    old->close();
+    EXPECT_TRUE(f.isLoaded());
+    EXPECT_EQ(pupil.services().ends, 0);
+    EXPECT_EQ(pupil.visibleWindows(), 1);
 }
 
 TEST(PlatformProgram, UnloadKeepsFormStateAndFreesTheWindow) {

@@ -4,8 +4,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
+#include <QWindow>
 
 namespace testing_support {
 
@@ -77,21 +80,70 @@ void Pupil::clickAt(QPoint pixel, Qt::MouseButton button) {
         QTest::mouseClick(w, button, {}, pixel);
 }
 
+void Pupil::doubleClickAt(QPoint pixel, Qt::MouseButton button) {
+    // Through the window, so that Qt itself turns the second press into a double click.
+    QTest::mouseDClick(current().window()->windowHandle(), button, {}, pixel);
+}
+
 void Pupil::clickInto(const QString& box) {
     click(box);
 }
 
 QWidget* Pupil::keyTarget() {
-    Form& f = current();
-    TextBox* box = f.window()->focusedBox();
-    return box ? static_cast<QWidget*>(box->widget()) : f.window();
+    FormWindow* w = current().window();
+    QWidget* focus = w->focusWidget();
+    return focus ? focus : w;
+}
+
+bool Pupil::focusAgrees() {
+    FormWindow* w = current().window();
+    const TextBox* box = w->focusedBox();
+    return w->focusWidget() == (box ? static_cast<QWidget*>(box->widget()) : nullptr);
+}
+
+namespace {
+// X key codes of the main-row digits (1 to 9, then 0) and of the keypad's, and of the left
+// Shift: Qt passes them on as the native scan code.
+int mainRowScanCode(int digit) {
+    return digit == 0 ? 19 : 9 + digit;
+}
+int keypadScanCode(int digit) {
+    static const int codes[] = {90, 87, 88, 89, 83, 84, 85, 79, 80, 81};
+    return codes[digit];
+}
+constexpr int kShiftScanCode = 50;
+} // namespace
+
+void Pupil::sendKey(QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers mods, const QString& text,
+                    int scanCode) {
+    // Through the window, as the keyboard's events come: Qt hands them to whatever its
+    // own focus names.
+    QWindow* window = current().window()->windowHandle();
+    QKeyEvent e(type, key, mods, quint32(scanCode), 0, 0, text);
+    QApplication::sendEvent(window, &e);
+    if (!focusAgrees())
+        ADD_FAILURE() << "the window's focus and the platform's focused box differ";
+}
+
+void Pupil::keyStroke(Qt::Key key, Qt::KeyboardModifiers mods, const QString& text, int scanCode) {
+    // As an X keyboard sends a shifted key: Shift goes down with no modifier yet and comes
+    // up with Shift still held.
+    const bool shifted = mods & Qt::ShiftModifier;
+    if (shifted)
+        sendKey(QEvent::KeyPress, Qt::Key_Shift, mods & ~Qt::ShiftModifier, {}, kShiftScanCode);
+    sendKey(QEvent::KeyPress, key, mods, text, scanCode);
+    // The focus may have moved during the press: the key comes up where the focus now is.
+    sendKey(QEvent::KeyRelease, key, mods, text, scanCode);
+    if (shifted)
+        sendKey(QEvent::KeyRelease, Qt::Key_Shift, mods, {}, kShiftScanCode);
 }
 
 void Pupil::type(const QString& text) {
     for (QChar ch : text) {
         const ushort u = ch.unicode();
         if (u >= '0' && u <= '9')
-            press(Qt::Key(Qt::Key_0 + (u - '0')), Qt::NoModifier, QString(ch));
+            keyStroke(Qt::Key(Qt::Key_0 + (u - '0')), Qt::NoModifier, QString(ch),
+                      mainRowScanCode(u - '0'));
         else if (ch == QChar('\b'))
             press(Qt::Key_Backspace);
         else if (u >= 'A' && u <= 'Z')
@@ -106,17 +158,18 @@ void Pupil::type(const QString& text) {
 void Pupil::press(Qt::Key key, Qt::KeyboardModifiers mods, QString text) {
     if (text.isEmpty() && key == Qt::Key_Backspace)
         text = QStringLiteral("\b");
-    QTest::sendKeyEvent(QTest::Press, keyTarget(), key, text, mods);
-    // The focus may have moved during the press: the key comes up where the focus now is.
-    QTest::sendKeyEvent(QTest::Release, keyTarget(), key, text, mods);
+    keyStroke(key, mods, text, 0);
 }
 
 void Pupil::pressKeypad(int digit) {
-    press(Qt::Key(Qt::Key_0 + digit), Qt::KeypadModifier, QString::number(digit));
+    keyStroke(Qt::Key(Qt::Key_0 + digit), Qt::KeypadModifier, QString::number(digit),
+              keypadScanCode(digit));
 }
 
 void Pupil::pressShifted(int digit, QChar shown) {
-    press(Qt::Key(Qt::Key_0 + digit), Qt::ShiftModifier, QString(shown));
+    // The key gives the shifted character; only its scan code still names the digit.
+    keyStroke(Qt::Key(shown.toUpper().unicode()), Qt::ShiftModifier, QString(shown),
+              mainRowScanCode(digit));
 }
 
 void Pupil::tab() {
@@ -170,6 +223,14 @@ QString Pupil::face(const char* neutral, const char* smiling, const char* sad) {
     if (f.control(sad).isVisible())
         return QStringLiteral("sad");
     return QStringLiteral("none");
+}
+
+int Pupil::visibleWindows() const {
+    int shown = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<FormWindow*>(w) && w->isVisible())
+            ++shown;
+    return shown;
 }
 
 QString Pupil::focusedBox() {

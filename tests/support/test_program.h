@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <QEvent>
 #include <QPoint>
 #include <QString>
 #include <random>
@@ -64,6 +65,8 @@ public:
 
     void click(const QString& control, Qt::MouseButton button = Qt::LeftButton);
     void clickAt(QPoint pixel, Qt::MouseButton button = Qt::LeftButton);
+    // Two quick clicks, the second of which the desktop calls a double click.
+    void doubleClickAt(QPoint pixel, Qt::MouseButton button = Qt::LeftButton);
     void clickInto(const QString& box);
     // Types text into whatever has the keyboard focus (nothing, when no box has it).
     void type(const QString& text);
@@ -75,7 +78,12 @@ public:
     void dragTo(const QString& image, QPoint pixel);
     void moveMouse(QPoint pixel);
 
+    // Where the keyboard's next key goes: the widget the window's own focus names.
     QWidget* keyTarget();
+    // The platform's focused box is the widget that has the window's focus (or neither is).
+    bool focusAgrees();
+    // Windows of the program on the screen, unloaded ones on their way out included.
+    int visibleWindows() const;
     QString caption(const QString& labelName);
     QString text(const QString& boxName);
     bool visible(const QString& control);
@@ -87,6 +95,10 @@ public:
     void settle(); // lets unloaded windows go
 
 private:
+    void sendKey(QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers mods, const QString& text,
+                 int scanCode);
+    void keyStroke(Qt::Key key, Qt::KeyboardModifiers mods, const QString& text, int scanCode);
+
     ScriptedServices* services_;
     std::unique_ptr<platform::Program> program_;
 };
