@@ -1,13 +1,20 @@
 // A restless pupil: thousands of random clicks, keys and drags from the title window on.
 // Whatever the pupil does, exactly one window stays on the screen until the exit spot is
-// used, and every window of the program is reached.
+// used, every window of the program is reached, and after every action the score line and
+// the answer boxes show nothing a pupil could not get by the rules.
+//
+// PUPIL_ACTIONS and PUPIL_SEED set the length of the walk and its seed from the shell.
+#include "shell/exercise_frame.h"
 #include "shell/windows.h"
 #include "support/test_program.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <deque>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
+#include <optional>
 #include <random>
 
 using platform::Control;
@@ -19,6 +26,59 @@ namespace {
 
 constexpr unsigned kSeed = 20260611;
 constexpr int kActions = 8000;
+
+unsigned long fromEnvironment(const char* name, unsigned long fallback) {
+    const QByteArray value = qgetenv(name);
+    bool ok = false;
+    const unsigned long n = value.toULong(&ok);
+    return ok ? n : fallback;
+}
+
+std::optional<int> numberIn(const QString& caption) {
+    bool ok = false;
+    const int n = caption.toInt(&ok);
+    return ok ? std::optional<int>(n) : std::nullopt;
+}
+
+// What a pupil would notice on the score line: an empty one is fine, a number out of its
+// range or more right answers than items given is not. Empty when all is well.
+std::string scoreFault(const Form& form) {
+    const auto* drill = dynamic_cast<const shell::ExerciseForm*>(&form);
+    if (!drill)
+        return {};
+    const std::optional<int> items = numberIn(form.label(drill->frameNames().itemCount).caption());
+    if (items && (*items < 0 || *items > 99))
+        return "\"SU\" shows " + std::to_string(*items);
+    for (const shell::ScoreBlock& block : drill->scoreBlocks()) {
+        const std::optional<int> right = numberIn(form.label(block.rightLabel).caption());
+        if (!right)
+            continue;
+        if (*right < 0 || *right > 32767)
+            return std::string(block.rightLabel) + " shows " + std::to_string(*right);
+        if (items && *right > *items && !drill->rightMayPassItems())
+            return "\"ESATTI\" " + std::to_string(*right) + " above \"SU\" " +
+                   std::to_string(*items) + " in " + block.rightLabel;
+    }
+    return {};
+}
+
+// An answer box holds digits only, or only capitals of the number words: what the digit and
+// word filters let through.
+std::string boxFault(const Form& form) {
+    static const QString wordLetters = QStringLiteral("UNODETRQACISVZ");
+    for (const auto& c : form.window()->controls()) {
+        const auto* box = dynamic_cast<const platform::TextBox*>(c.get());
+        if (!box)
+            continue;
+        const QString text = box->text();
+        const bool digits = std::ranges::all_of(text, [](QChar ch) { return ch.isDigit(); });
+        const bool word =
+            std::ranges::all_of(text, [](QChar ch) { return wordLetters.contains(ch); });
+        if (!digits && !word)
+            return box->name().toStdString() + " holds \"" + text.toStdString() + "\"";
+    }
+    return {};
+}
 
 class RandomHands {
 public:
@@ -151,8 +211,10 @@ std::unique_ptr<Pupil> freshStart(RandomHands& hands) {
 
 TEST(RandomPupil, WalksEveryWindowAndAlwaysLeavesOneOnScreen) {
     // Another seed can be tried from the shell; the default keeps the run repeatable.
-    const QByteArray seed = qgetenv("RANDOM_PUPIL_SEED");
-    RandomHands hands(seed.isEmpty() ? kSeed : seed.toUInt());
+    const auto seed =
+        unsigned(fromEnvironment("PUPIL_SEED", fromEnvironment("RANDOM_PUPIL_SEED", kSeed)));
+    const auto actions = long(fromEnvironment("PUPIL_ACTIONS", kActions));
+    RandomHands hands(seed);
     std::unique_ptr<Pupil> pupil = freshStart(hands);
     // Each window opens where the one before it stood, so the board never moves.
     QPoint place = pupil->current().window()->pos();
@@ -161,7 +223,7 @@ TEST(RandomPupil, WalksEveryWindowAndAlwaysLeavesOneOnScreen) {
     int last = 1;
     std::deque<std::string> recent; // the last few actions, for a failure
 
-    for (int step = 0; step < kActions; ++step) {
+    for (long step = 0; step < actions; ++step) {
         const int endsBefore = pupil->services().ends;
         const std::string done = hands.act(*pupil);
         pupil->settle();
@@ -187,6 +249,9 @@ TEST(RandomPupil, WalksEveryWindowAndAlwaysLeavesOneOnScreen) {
         }
         const Form& now = pupil->current();
         ASSERT_TRUE(now.window()->isVisible()) << "step " << step << history();
+        ASSERT_EQ(pupil->visibleWindows(), 1) << "step " << step << history();
+        ASSERT_EQ(scoreFault(now), "") << "step " << step << history();
+        ASSERT_EQ(boxFault(now), "") << "step " << step << history();
         ASSERT_EQ(now.window()->pos(), place) << "step " << step << history();
         const platform::TextBox* focused = now.window()->focusedBox();
         // The box the window holds as focused is the one its keys go to.
@@ -205,4 +270,9 @@ TEST(RandomPupil, WalksEveryWindowAndAlwaysLeavesOneOnScreen) {
     // The exit spot was found now and then, and each time the program started afresh.
     EXPECT_GT(restarts, 0) << seen;
     RecordProperty("windows", seen);
+    std::printf("random pupil: %ld actions, seed %u, %d restarts;%s\n", actions, seed, restarts,
+                seen.c_str());
+    RecordProperty("actions", std::to_string(actions));
+    RecordProperty("seed", std::to_string(seed));
+    RecordProperty("restarts", std::to_string(restarts));
 }
