@@ -59,6 +59,9 @@ namespace reading_writing {
 std::unique_ptr<platform::Form> makeForm3(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm6(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm29(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm4(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm7(platform::Program& program);
+std::unique_ptr<platform::Form> makeForm30(platform::Program& program);
 } // namespace reading_writing
 
 namespace operations {
