@@ -1,5 +1,6 @@
 #include "reading_writing/bead_abacus.h"
 
+#include "reading_writing/read_quantity_drill.h"
 #include "shell/colour_code.h"
 
 namespace reading_writing {
@@ -7,19 +8,11 @@ namespace reading_writing {
 using namespace platform;
 
 namespace {
-constexpr Colour kRodBrown = 0x00004080;
 constexpr int kRodTop = 1320, kBaseY = 5880;
 constexpr int kBeadSide = 480;
-
-ControlDesign abacusLine(const char* name, int x1, int y1, int x2, int y2) {
-    ControlDesign d = line(name, x1, y1, x2, y2);
-    d.borderColor = kRodBrown;
-    d.borderWidth = 3;
-    return d;
-}
 } // namespace
 
-AbacusRod unitsRod() {
+AbacusRod unitBeadRod() {
     AbacusRod rod{.place = 1, .beadLeft = 9720, .rodZone = "Label4", .storeZone = "Label5"};
     // 720 apart, but 840 on each side of the seventh bead.
     const int lefts[] = {1800, 2520, 3240, 3960, 4680, 5400, 6240, 7080, 7800};
@@ -40,11 +33,34 @@ std::vector<ControlDesign> beadDesigns(const AbacusRod& rod, assets::Picture pic
 }
 
 ControlDesign rodLine(const char* name, int x) {
-    return abacusLine(name, x, kRodTop, x, kBaseY);
+    return layout::rod(name, x, kRodTop, x, kBaseY);
 }
 
-ControlDesign baseLine(const char* name, int fromX, int toX) {
-    return abacusLine(name, fromX, kBaseY, toX, kBaseY);
+WindowDesign abacusDesign(const AbacusLayout& l) {
+    WindowDesign d = layout::window(
+        QStringLiteral("vesk - Aritmetica  cl. I    Dal numero in lettere e in cifre all'abaco"),
+        l.clientHeight,
+        {
+            l.beads,
+            l.abacus,
+            {
+                l.title,
+                to_quantity::digitsLabel("Label8", 360, l.digitsTop).fore(l.numberFore),
+                to_quantity::wordsLabel(l.words.x(), l.words.y(), l.wordsWidth).fore(l.numberFore),
+                l.check,
+                hotspot("Label2", 480, 7680, 975, 855, QStringLiteral("DAMMI IL NUMERO")),
+                hotspot("Label1", 1800, 7800, 615, 735, QStringLiteral("ESCI")),
+            },
+            l.links,
+            layout::faces(l.facesLeft, 6720),
+            to_quantity::scoreLine(l.score, l.rightStart),
+            {
+                boardText("Label13", 1680, 6960, 855, 375, QString(), 14.25),
+                layout::creditLine("Label9", 2640, 8895),
+            },
+        });
+    d.backColor = 0x00C0C0C0;
+    return d;
 }
 
 BeadAbacus::BeadAbacus(Program& program, int number, const WindowDesign& design, int subMenu,

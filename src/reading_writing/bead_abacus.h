@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/design.h"
+#include "reading_writing/number_to_quantity.h"
 #include "shell/exercise_frame.h"
 
 #include <cstdint>
@@ -24,12 +25,29 @@ struct AbacusRod {
 };
 
 // The units rod with its nine white beads, the same in both abacus windows.
-AbacusRod unitsRod();
+AbacusRod unitBeadRod();
 // The rod's beads at home, as the window design holds them: draggable with the open hand.
 std::vector<platform::ControlDesign> beadDesigns(const AbacusRod& rod, assets::Picture picture);
 // A brown rod of the abacus, standing from the top of the frame to its base.
 platform::ControlDesign rodLine(const char* name, int x);
-platform::ControlDesign baseLine(const char* name, int fromX, int toX);
+
+// What the designs of the two abacus windows differ in; the rest stands in abacusDesign.
+struct AbacusLayout {
+    int clientHeight;
+    std::vector<platform::ControlDesign> beads;  // over their zones
+    std::vector<platform::ControlDesign> abacus; // the zones, rods and base
+    platform::ControlDesign title;
+    int digitsTop;
+    QPoint words; // Left and Top of the number in words
+    int wordsWidth;
+    platform::Colour numberFore = platform::colours::White; // before anything paints it
+    platform::ControlDesign check;
+    std::vector<platform::ControlDesign> links; // the main menu's, then the menu's own
+    int facesLeft;
+    to_quantity::ScorePlaces score;
+    QString rightStart; // "ESATTI" number before any answer
+};
+platform::WindowDesign abacusDesign(const AbacusLayout& layout);
 
 // How one abacus window departs from the other.
 struct AbacusRules {

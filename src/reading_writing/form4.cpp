@@ -1,9 +1,10 @@
 // From the number to its units, up to 10: a number 1 to 9 is shown in digits and in words,
 // and the pupil clicks as many unit squares into the white square (the right button takes
 // one away), then asks for the check.
+#include "reading_writing/number_to_quantity.h"
+#include "reading_writing/read_quantity_drill.h"
 #include "shell/colour_code.h"
 #include "shell/exercise_frame.h"
-#include "shell/menu_form.h"
 #include "shell/windows.h"
 
 namespace reading_writing {
@@ -28,51 +29,47 @@ ControlDesign unitSquare(int n) {
 }
 
 WindowDesign design() {
-    WindowDesign d{
-        .caption = QStringLiteral(
-            "vesk - Aritmetica  cl. I    Dal numero in lettere e in cifre alla quantità"),
-        .clientHeight = 8430,
-    };
-    d.controls = {
-        boardText("Label1", 240, 360, 11415, 1455,
-                  QStringLiteral("CON UN CLICK DEL MOUSE DISEGNA NEL QUADRATO BIANCO TANTE UNITÀ "
-                                 "QUANTE INDICATE DAL NUMERO IN CIFRE E IN LETTERE  ( usa il "
-                                 "tasto destro per cancellare )"),
-                  18.75)
-            .centred(),
-        numberLabel("Label6", 360, 2400, 1815, 1695, 72),
-        numberLabel("Label7", 2400, 2640, 5295, 1335, 48),
-    };
     ControlDesign square = shape("Shape10", kSquareLeft, kSquareTop, kSquareRight - kSquareLeft,
                                  kSquareBottom - kSquareTop);
     square.borderColor = colours::White;
     square.borderWidth = 2;
-    d.controls.push_back(square);
+    std::vector<ControlDesign> units;
     for (int n = 1; n <= kMaxUnits; ++n)
-        d.controls.push_back(unitSquare(n));
-    const std::vector<ControlDesign> rest = {
-        boardText("Label4", 9000, 4680, 2415, 735, QStringLiteral("CONFERMA UNITÀ"), 14.25)
-            .centred()
-            .clickable(),
-        hotspot("Label2", 480, 7680, 1095, 855, QStringLiteral("DAMMI LE UNITÀ")),
-        hotspot("Label3", 1800, 7680, 615, 855, QStringLiteral("ESCI")),
-        boardText("Label14", 3720, 7320, 2895, 255, QStringLiteral("VAI A MENU PRINCIPALE"), 9.75)
-            .centred()
-            .clickable(),
-        boardText("Label15", 7680, 7320, 1815, 255, QStringLiteral("TORNA A MENU10"), 9.75)
-            .centred()
-            .clickable(),
-        image("Image1", 9600, 5760, 1200, 1185).showing(assets::Picture::NeutralFace, true),
-        image("Image2", 9600, 5760, 1200, 1185).showing(assets::Picture::SmilingFace, true),
-        image("Image3", 9600, 5760, 1215, 1215).showing(assets::Picture::SadFace, true),
-        boardText("Label10", 600, 5640, 1335, 495, QStringLiteral("ESATTI:"), 14.25),
-        boardText("Label12", 2040, 5400, 855, 615, QStringLiteral("0"), 24),
-        boardText("Label20", 3000, 5520, 615, 495, QStringLiteral("SU"), 18),
-        boardText("Label22", 3720, 5400, 855, 615, QString(), 26.25),
-        boardText("Label5", 2640, 8040, 8895, 375, shell::creditLine(), 9.75).centred(),
-    };
-    d.controls.insert(d.controls.end(), rest.begin(), rest.end());
-    return d;
+        units.push_back(unitSquare(n));
+    return layout::window(
+        QStringLiteral(
+            "vesk - Aritmetica  cl. I    Dal numero in lettere e in cifre alla quantità"),
+        8430,
+        {
+            {
+                boardText("Label1", 240, 360, 11415, 1455,
+                          QStringLiteral("CON UN CLICK DEL MOUSE DISEGNA NEL QUADRATO BIANCO "
+                                         "TANTE UNITÀ QUANTE INDICATE DAL NUMERO IN CIFRE E IN "
+                                         "LETTERE  ( usa il tasto destro per cancellare )"),
+                          18.75)
+                    .centred(),
+                to_quantity::digitsLabel("Label6", 360, 2400),
+                to_quantity::wordsLabel(2400, 2640, 5295),
+                square,
+            },
+            units,
+            {
+                boardText("Label4", 9000, 4680, 2415, 735, QStringLiteral("CONFERMA UNITÀ"), 14.25)
+                    .centred()
+                    .clickable(),
+                hotspot("Label2", 480, 7680, 1095, 855, QStringLiteral("DAMMI LE UNITÀ")),
+                hotspot("Label3", 1800, 7680, 615, 855, QStringLiteral("ESCI")),
+                layout::mainMenuLink("Label14", 3720, 7320),
+                layout::subMenuLink("Label15", 7680, 7320, QStringLiteral("TORNA A MENU10")),
+            },
+            layout::faces(9600, 5760),
+            to_quantity::scoreLine({.esatti = {600, 5640},
+                                    .right = {2040, 5400},
+                                    .su = {3000, 5520},
+                                    .item = {3720, 5400}},
+                                   QStringLiteral("0")),
+            {layout::creditLine("Label5", 2640, 8895)},
+        });
 }
 
 const WindowDesign kDesign = design();
