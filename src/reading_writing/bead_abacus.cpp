@@ -2,6 +2,7 @@
 
 #include "reading_writing/read_quantity_drill.h"
 #include "shell/colour_code.h"
+#include "shell/frame_design.h"
 
 namespace reading_writing {
 
@@ -52,11 +53,11 @@ WindowDesign abacusDesign(const AbacusLayout& l) {
                 hotspot("Label1", 1800, 7800, 615, 735, QStringLiteral("ESCI")),
             },
             l.links,
-            layout::faces(l.facesLeft, 6720),
+            shell::faceImages(l.facesLeft, 6720),
             to_quantity::scoreLine(l.score, l.rightStart),
             {
                 boardText("Label13", 1680, 6960, 855, 375, QString(), 14.25),
-                layout::creditLine("Label9", 2640, 8895),
+                shell::creditLineLabel("Label9", 2640, 8040, 8895, 375),
             },
         });
     d.backColor = 0x00C0C0C0;

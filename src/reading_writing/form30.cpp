@@ -3,6 +3,7 @@
 // rod.
 #include "reading_writing/bead_abacus.h"
 #include "reading_writing/read_quantity_drill.h"
+#include "shell/frame_design.h"
 #include "shell/windows.h"
 
 namespace reading_writing {
@@ -66,8 +67,10 @@ WindowDesign design() {
         .check = boardText("Label6", 8640, 6360, 2055, 375, QStringLiteral("CONFERMA"), 14.25)
                      .centred()
                      .clickable(),
-        .links = {layout::mainMenuLink("Label41", 3360, 7320),
-                  layout::subMenuLink("Label18", 6600, 7320, QStringLiteral("TORNA A MENU20"))},
+        .links =
+            {// Up to 20 as well, this window "goes" to the main menu.
+             shell::mainMenuLink("Label41", 3360, 7320, false),
+             shell::subMenuLink("Label18", 6600, 7320, true)},
         .facesLeft = 9120,
         .score = {.esatti = {600, 6720},
                   .right = {1920, 6480},

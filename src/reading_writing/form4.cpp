@@ -5,6 +5,7 @@
 #include "reading_writing/read_quantity_drill.h"
 #include "shell/colour_code.h"
 #include "shell/exercise_frame.h"
+#include "shell/frame_design.h"
 #include "shell/windows.h"
 
 namespace reading_writing {
@@ -59,16 +60,16 @@ WindowDesign design() {
                     .clickable(),
                 hotspot("Label2", 480, 7680, 1095, 855, QStringLiteral("DAMMI LE UNITÀ")),
                 hotspot("Label3", 1800, 7680, 615, 855, QStringLiteral("ESCI")),
-                layout::mainMenuLink("Label14", 3720, 7320),
-                layout::subMenuLink("Label15", 7680, 7320, QStringLiteral("TORNA A MENU10")),
+                shell::mainMenuLink("Label14", 3720, 7320, false),
+                shell::subMenuLink("Label15", 7680, 7320, false),
             },
-            layout::faces(9600, 5760),
+            shell::faceImages(9600, 5760),
             to_quantity::scoreLine({.esatti = {600, 5640},
                                     .right = {2040, 5400},
                                     .su = {3000, 5520},
                                     .item = {3720, 5400}},
                                    QStringLiteral("0")),
-            {layout::creditLine("Label5", 2640, 8895)},
+            {shell::creditLineLabel("Label5", 2640, 8040, 8895, 375)},
         });
 }
 

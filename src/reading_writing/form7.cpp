@@ -2,6 +2,7 @@
 // and the pupil drags as many white beads onto the units rod.
 #include "reading_writing/bead_abacus.h"
 #include "reading_writing/read_quantity_drill.h"
+#include "shell/frame_design.h"
 #include "shell/windows.h"
 
 namespace reading_writing {
@@ -31,8 +32,8 @@ const WindowDesign kDesign = abacusDesign({
     .check = boardText("Label6", 8880, 6000, 2055, 615, QStringLiteral("CONFERMA UNITÀ"), 14.25)
                  .centred()
                  .clickable(),
-    .links = {layout::mainMenuLink("Label14", 3000, 7440),
-              layout::subMenuLink("Label15", 6960, 7440, QStringLiteral("TORNA A MENU10"))},
+    .links = {shell::mainMenuLink("Label14", 3000, 7440, false),
+              shell::subMenuLink("Label15", 6960, 7440, false)},
     .facesLeft = 9360,
     .score =
         {.esatti = {480, 6720}, .right = {1680, 6480}, .su = {2880, 6600}, .item = {3720, 6480}},
