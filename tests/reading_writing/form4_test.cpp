@@ -4,7 +4,6 @@
 #include "support/test_program.h"
 
 #include <gtest/gtest.h>
-#include <QTest>
 
 using namespace platform;
 using testing_support::centreOf;
@@ -95,12 +94,11 @@ TEST_F(Form4Test, ClicksInTheSquareAddTakeAwayAndWrap) {
 TEST_F(Form4Test, EveryQuickPressCounts) {
     pupil.open(4);
     newItem(4);
-    QWidget* w = pupil.current().window();
     // Two double clicks: four presses as fast as a child clicks.
-    QTest::mouseDClick(w, Qt::LeftButton, {}, kInside);
-    QTest::mouseDClick(w, Qt::LeftButton, {}, kInside);
+    pupil.doubleClickAt(kInside);
+    pupil.doubleClickAt(kInside);
     EXPECT_EQ(squares(), 4);
-    QTest::mouseDClick(w, Qt::RightButton, {}, kInside);
+    pupil.doubleClickAt(kInside, Qt::RightButton);
     EXPECT_EQ(squares(), 2);
     pupil.click("Label4");
     EXPECT_EQ(pupil.face(), "sad");
