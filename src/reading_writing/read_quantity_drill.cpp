@@ -192,7 +192,6 @@ ControlDesign bead(const QString& name, int left, int top) {
     ControlDesign d = shape(name, left, top, 495, 495);
     d.shape = ShapeKind::Circle;
     d.opaque = true;
-    d.backColor = colours::White;
     return d;
 }
 
