@@ -165,7 +165,8 @@ private:
             } else if (kind < 8) {
                 const char letter = char((chance(0.5) ? 'a' : 'A') + below(26));
                 pupil.type(QString(QChar(letter)));
-                done += std::string(" ") + letter;
+                done += ' ';
+                done += letter;
             } else if (kind < 9) {
                 pupil.press(Qt::Key_Backspace);
                 done += " Backspace";
