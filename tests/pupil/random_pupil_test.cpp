@@ -157,7 +157,8 @@ private:
             if (kind < 4) {
                 const int d = below(10);
                 pupil.type(QString::number(d));
-                done += " " + std::to_string(d);
+                done += ' ';
+                done += std::to_string(d);
             } else if (kind < 6) {
                 const int d = below(10);
                 pupil.pressKeypad(d);
