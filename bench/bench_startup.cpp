@@ -8,7 +8,12 @@
 // costs, so the ratio is the price of the title window itself. Measuring the empty window
 // in this process instead would hand the second measurement warm font and style caches.
 //
+// The cost of a pause is measured on a window of about 60 controls in which one bead makes
+// 2340 steps of 40 twips with a real Sleep(1) after each, as the abacus exchange does: the
+// total time against the time of the pauses alone.
+//
 // Usage: bench_startup [runs]        (children: bench_startup --child title|empty)
+//        bench_startup --pauses      (the pauses alone)
 #include "platform/form.h"
 #include "platform/program.h"
 #include "shell/windows.h"
@@ -283,6 +288,117 @@ const char* verdict(bool met) {
     return met ? "met" : "MISSED";
 }
 
+// The desktop's services, with the time spent in the pauses themselves added up.
+class TimedPauses : public platform::Services {
+public:
+    TimedPauses() : desktop_(platform::desktopServices()) {}
+    std::int64_t pausedNs = 0;
+
+    void randomize() override { desktop_->randomize(); }
+    double rnd() override { return desktop_->rnd(); }
+    void beep() override { desktop_->beep(); }
+    void sleep(int ms) override {
+        const std::int64_t start = monotonicNs();
+        desktop_->sleep(ms);
+        pausedNs += monotonicNs() - start;
+    }
+    void end() override { desktop_->end(); }
+
+private:
+    std::unique_ptr<platform::Services> desktop_;
+};
+
+// A busy drill window: titles, score line, number boxes, answer boxes, faces, rods and
+// beads, about 60 controls in all.
+platform::WindowDesign busyWindow() {
+    using namespace platform;
+    WindowDesign d;
+    d.caption = QStringLiteral("bench");
+    d.controls.push_back(
+        image("Image1", 600, 600, 480, 480).showing(assets::Picture::TenBead, false));
+    d.controls.push_back(
+        boardText("Label1", 240, 600, 11535, 615, "Forma la decina", 18.75).centred());
+    for (int i = 0; i < 18; ++i)
+        d.controls.push_back(boardText(QStringLiteral("Word%1").arg(i), 600 + 1200 * (i % 9),
+                                       1500 + 600 * (i / 9), 1095, 495, "ESATTI", 14.25));
+    for (int i = 0; i < 12; ++i)
+        d.controls.push_back(
+            numberLabel(QStringLiteral("Number%1").arg(i), 600 + 900 * i, 3000, 855, 855, 36)
+                .withCaption(QString::number(i)));
+    for (int i = 0; i < 3; ++i)
+        d.controls.push_back(
+            answerBox(QStringLiteral("Text%1").arg(i), 600 + 2400 * i, 4200, 1815, 1695, 72));
+    for (int i = 0; i < 12; ++i)
+        d.controls.push_back(image(QStringLiteral("Bead%1").arg(i), 8400 + 480 * (i % 6),
+                                   4200 + 480 * (i / 6), 480, 480)
+                                 .showing(assets::Picture::UnitBead, false));
+    for (const assets::Picture face :
+         {assets::Picture::NeutralFace, assets::Picture::SmilingFace, assets::Picture::SadFace})
+        d.controls.push_back(image(QStringLiteral("Face%1").arg(int(face)), 7200, 5760, 1200, 1185)
+                                 .showing(face, true));
+    for (int i = 0; i < 6; ++i) {
+        ControlDesign rod =
+            line(QStringLiteral("Line%1").arg(i), 1200 + 1800 * i, 6300, 1200 + 1800 * i, 7800);
+        rod.borderColor = 0x00004080;
+        rod.borderWidth = 3;
+        d.controls.push_back(rod);
+    }
+    d.controls.push_back(hotspot("Label9", 480, 7680, 1095, 975, "DAMMI IL NUMERO"));
+    d.controls.push_back(hotspot("Label10", 1680, 7680, 855, 855, "ESCI"));
+    return d;
+}
+
+class BusyForm : public platform::Form {
+public:
+    BusyForm(platform::Program& program, int number, const platform::WindowDesign& design)
+        : Form(program, number, design) {}
+
+    // 2340 steps of 40 twips, back and forth across the board, a pause after each.
+    void exchange() {
+        platform::Image& bead = image("Image1");
+        int dx = 40;
+        for (int step = 0; step < 2340; ++step) {
+            if (bead.left() + dx < 600 || bead.left() + dx > 10800)
+                dx = -dx;
+            bead.move(bead.left() + dx, bead.top());
+            program().sleep(1);
+        }
+    }
+};
+
+// (d) the cost of a pause: total time of the exchange against its pauses alone.
+bool timedPauses() {
+    const platform::WindowDesign design = busyWindow();
+    auto services = std::make_unique<TimedPauses>();
+    TimedPauses& timed = *services;
+    platform::Program program(
+        std::move(services), [&](platform::Program& p, int n) -> std::unique_ptr<platform::Form> {
+            return n == 1 ? std::make_unique<BusyForm>(p, n, design) : nullptr;
+        });
+    program.show(1);
+    auto& form = program.as<BusyForm>(1);
+    if (!runUntil([&] { return form.window()->paintCount() > 0; }))
+        return false;
+    int controls = int(form.window()->controls().size());
+    std::vector<double> totals, pauses;
+    for (int run = 0; run < 3; ++run) {
+        timed.pausedNs = 0;
+        const std::int64_t start = monotonicNs();
+        form.dispatch([&] { form.exchange(); });
+        totals.push_back(ms(monotonicNs() - start));
+        pauses.push_back(ms(timed.pausedNs));
+        QCoreApplication::processEvents();
+    }
+    const double total = median(totals), paused = median(pauses), ratio = total / paused;
+    std::printf("\n(d) pauses, %d controls, 2340 steps of 40 twips with Sleep(1), median of 3\n",
+                controls);
+    std::printf(
+        "    total %.0f ms, pauses alone %.0f ms, ratio %.2f (scale factor %s)\n", total, paused,
+        ratio, qgetenv("QT_SCALE_FACTOR").isEmpty() ? "1" : qgetenv("QT_SCALE_FACTOR").constData());
+    std::printf("    aim: within 1.20  -> %s\n", verdict(ratio <= 1.20));
+    return true;
+}
+
 int parentMain(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     std::printf("platform: %s\n", qgetenv("QT_QPA_PLATFORM").isEmpty()
@@ -373,6 +489,12 @@ int parentMain(int argc, char** argv) {
     std::printf("    resident after all windows 1x: %ld KiB, 5x: %ld KiB, growth %+ld KiB\n", once,
                 fiveTimes, growth);
     std::printf("    aim: not growing (within 256 KiB)  -> %s\n", verdict(growth <= 256));
+    for (platform::Form* f : program.loadedForms())
+        f->unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    if (!timedPauses())
+        return 1;
     std::fflush(stdout);
     return 0;
 }
@@ -382,5 +504,9 @@ int parentMain(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--child") == 0)
         return childMain(argc, argv, std::strcmp(argv[2], "title") == 0);
+    if (argc == 2 && std::strcmp(argv[1], "--pauses") == 0) {
+        QApplication app(argc, argv);
+        return timedPauses() ? 0 : 1;
+    }
     return parentMain(argc, argv);
 }

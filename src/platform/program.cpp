@@ -141,9 +141,19 @@ public:
 
     void beep() override {
 #ifdef HAVE_CANBERRA
-        // The X bell is silent on most desktops; the sound theme's bell is heard.
-        if (!ctx_ && ca_context_create(&ctx_) != CA_SUCCESS)
-            ctx_ = nullptr;
+        // The X bell is silent on most desktops; the sound theme's bell, played through the
+        // desktop's sound server, is heard. Only the server is asked: straight to the sound
+        // card, the sound library prints its complaints on every beep where there is none.
+        if (!tried_) {
+            tried_ = true;
+            if (ca_context_create(&ctx_) != CA_SUCCESS)
+                ctx_ = nullptr;
+            else if (ca_context_set_driver(ctx_, "pulse") != CA_SUCCESS ||
+                     ca_context_open(ctx_) != CA_SUCCESS) {
+                ca_context_destroy(ctx_);
+                ctx_ = nullptr;
+            }
+        }
         if (ctx_ && ca_context_play(ctx_, 0, CA_PROP_EVENT_ID, "bell", nullptr) == CA_SUCCESS)
             return;
 #endif
@@ -175,6 +185,7 @@ private:
     std::uint64_t state_ = 0x853c49e6748fea9bull;
 #ifdef HAVE_CANBERRA
     ca_context* ctx_ = nullptr;
+    bool tried_ = false;
 #endif
 };
 
