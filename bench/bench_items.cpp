@@ -4,6 +4,7 @@
 // letter typed in the answer box gives the chalk box back, as a pupil's key would.
 //
 // Usage: bench_items [items]
+#include "bench_input.h"
 #include "platform/form.h"
 #include "platform/program.h"
 #include "shell/windows.h"
@@ -28,16 +29,6 @@ double quantile(std::vector<double> v, double p) {
     return v.empty() ? 0 : v[std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5))];
 }
 
-void click(QWidget* window, QPoint at) {
-    const QPointF local(at), global(window->mapToGlobal(at));
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(window, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(window, &release);
-}
-
 void typeLetter(QWidget* box) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
     QApplication::sendEvent(box, &press);
@@ -47,14 +38,7 @@ void typeLetter(QWidget* box) {
 
 // Runs the event loop until the window has painted more than `before` times.
 bool paintedAfter(const platform::FormWindow& window, int before) {
-    QElapsedTimer timeout;
-    timeout.start();
-    while (window.paintCount() <= before) {
-        if (timeout.elapsed() > 5000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    }
-    return true;
+    return bench::runUntil([&] { return window.paintCount() > before; }, 5000);
 }
 
 } // namespace
@@ -78,7 +62,7 @@ int main(int argc, char** argv) {
         const int before = window.paintCount();
         QElapsedTimer timer;
         timer.start();
-        click(&window, chalkBox);
+        bench::click(&window, chalkBox);
         handled.push_back(double(timer.nsecsElapsed()) / 1e6);
         if (!paintedAfter(window, before)) {
             std::fprintf(stderr, "item %d was not painted\n", i + 1);

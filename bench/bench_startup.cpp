@@ -14,6 +14,7 @@
 //
 // Usage: bench_startup [runs]        (children: bench_startup --child title|empty)
 //        bench_startup --pauses      (the pauses alone)
+#include "bench_input.h"
 #include "platform/form.h"
 #include "platform/program.h"
 #include "shell/windows.h"
@@ -90,18 +91,6 @@ protected:
     }
 };
 
-// Runs the event loop until `painted` holds; the paint and its flush happen inside.
-template <class Painted> bool runUntil(Painted painted, int timeoutMs = 10000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!painted()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    }
-    return true;
-}
-
 // ---- the child side of the start-up measurement
 
 int childMain(int argc, char** argv, bool title) {
@@ -116,7 +105,7 @@ int childMain(int argc, char** argv, bool title) {
         if (!form || !form->window())
             return 3;
         // The window is already showing; its own count sees the first paint.
-        if (!runUntil([&] { return form->window()->paintCount() > 0; }))
+        if (!bench::runUntil([&] { return form->window()->paintCount() > 0; }))
             return 4;
         paintedNs = monotonicNs();
     } else {
@@ -126,7 +115,7 @@ int childMain(int argc, char** argv, bool title) {
         empty.installEventFilter(&counter);
         empty.show();
         shownNs = monotonicNs();
-        if (!runUntil([&] { return counter.paints > 0; }))
+        if (!bench::runUntil([&] { return counter.paints > 0; }))
             return 4;
         paintedNs = monotonicNs();
     }
@@ -191,16 +180,6 @@ StartUp spawnChild(const char* kind) {
     return result;
 }
 
-void sendClick(QWidget* window, QPoint at) {
-    const QPointF local(at), global(window->mapToGlobal(at));
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(window, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(window, &release);
-}
-
 platform::Form* onlyWindow(platform::Program& program) {
     return program.activeForm();
 }
@@ -243,7 +222,7 @@ bool timedSwitch(platform::Program& program, const Step& step, std::vector<doubl
     }
     QElapsedTimer timer;
     timer.start();
-    sendClick(from->window(), control->pixelRect().center());
+    bench::click(from->window(), control->pixelRect().center());
     platform::Form* to = program.form(step.to);
     if (!to || !to->isLoaded()) {
         std::fprintf(stderr, "Form%d %s did not open Form%d\n", step.from, qPrintable(name),
@@ -251,7 +230,7 @@ bool timedSwitch(platform::Program& program, const Step& step, std::vector<doubl
         return false;
     }
     platform::FormWindow* window = to->window();
-    if (!runUntil([&] { return window->paintCount() > 0; }))
+    if (!bench::runUntil([&] { return window->paintCount() > 0; }))
         return false;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     times.push_back(double(timer.nsecsElapsed()) / 1e6);
@@ -269,7 +248,7 @@ bool visitAll(platform::Program& program) {
         if (!now || !now->isLoaded())
             return false;
         platform::FormWindow* window = now->window();
-        if (!runUntil([&] { return window->paintCount() > 0; }))
+        if (!bench::runUntil([&] { return window->paintCount() > 0; }))
             return false;
         if (before)
             before->unload();
@@ -377,7 +356,7 @@ bool timedPauses() {
         });
     program.show(1);
     auto& form = program.as<BusyForm>(1);
-    if (!runUntil([&] { return form.window()->paintCount() > 0; }))
+    if (!bench::runUntil([&] { return form.window()->paintCount() > 0; }))
         return false;
     int controls = int(form.window()->controls().size());
     std::vector<double> totals, pauses;
@@ -441,7 +420,7 @@ int parentMain(int argc, char** argv) {
     QApplication app(argc, argv);
     platform::Program program(platform::desktopServices(), shell::createForm);
     program.start();
-    if (!runUntil([&] { return program.form(1)->window()->paintCount() > 0; }))
+    if (!bench::runUntil([&] { return program.form(1)->window()->paintCount() > 0; }))
         return 1;
 
     // (b) window switches round the menus, and into an exercise and back where there is one.
