@@ -201,6 +201,10 @@ WindowDesign rodsDesign(const RodsLayout& l) {
     });
     add(l.rods);
     add(l.squares);
+    // Above the heading of the words block, which reaches under its bottom left corner.
+    add({boardText(kCheck, 8640, l.checkTop, 3015, 615,
+                   QStringLiteral("CONFERMA NUMERO IN LETTERE"), 12)
+             .clickable()});
     add(scoreBlockDesign({"Label37", "Label11", "Label13", "Label20", "Label22", "NUMERI IN CIFRE"},
                          l.digitsBlock, l.rightCountStart));
     add(scoreBlockDesign(
@@ -212,9 +216,6 @@ WindowDesign rodsDesign(const RodsLayout& l) {
         // Under the right counts; never written.
         boardText("Label14", digitsRight.x(), digitsRight.y() + 720, 855, 375, QString(), 12),
         boardText("Label33", wordsRight.x(), wordsRight.y() + 720, 855, 375, QString(), 12),
-        boardText(kCheck, 8640, l.checkTop, 3015, 615, QStringLiteral("CONFERMA NUMERO IN LETTERE"),
-                  12)
-            .clickable(),
         boardText(kHelp, 4080, 4320, 1095, 375, QStringLiteral("AIUTO"), 14.25).clickable(),
         hotspot("Label15", 600, 7680, 855, 855, QStringLiteral("DAMMI I REGOLI")),
         hotspot("Label16", 1800, 7800, 615, 735, QStringLiteral("ESCI")),

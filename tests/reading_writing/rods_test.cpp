@@ -1,5 +1,6 @@
 // A coloured rod read in digits and in words, up to 10 and up to 20.
 #include "platform/colour.h"
+#include "platform/twips.h"
 #include "support/test_program.h"
 
 #include <gtest/gtest.h>
@@ -166,6 +167,21 @@ TEST(RodsUpTo20, TheTenRodStandsBesideTheUnitsAndTwoDigitsScore) {
     r.pupil.click("Label30");
     EXPECT_EQ(r.pupil.face(), "smiling");
     EXPECT_EQ(r.pupil.caption("Label34"), "2");
+}
+
+TEST(Rods, TheCheckLabelTakesAClickAnywhereOnItsWords) {
+    for (int window : {27, 28}) {
+        Rods r(window);
+        r.deal(3);
+        r.pupil.clickInto("Text2");
+        r.pupil.type("t");
+        ASSERT_TRUE(r.pupil.enabled("Label30"));
+        // The label's bottom left corner lies over the heading of the words block.
+        const Label& check = r.pupil.current().label("Label30");
+        r.pupil.clickAt(QPoint(toPixels(check.left() + 60), toPixels(check.top() + 600)));
+        EXPECT_FALSE(r.pupil.enabled("Label30")) << "Form" << window;
+        EXPECT_EQ(r.pupil.face(), "sad") << "Form" << window;
+    }
 }
 
 TEST(Rods, TheWrapZeroesBothBlocksAndLinksStartAfresh) {
