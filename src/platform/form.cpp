@@ -216,7 +216,12 @@ void FormWindow::paintEvent(QPaintEvent* e) {
                 m.area.adjusted(-m.drawWidth, -m.drawWidth, m.drawWidth, m.drawWidth)))
             continue;
         if (m.kind == Mark::Kind::Text) {
+            // A dark edge keeps the chalk legible where the drawing position lies on the
+            // wall or the board's frame, not on the board.
             p.setFont(m.font);
+            p.setPen(Qt::black);
+            for (const QPoint edge : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+                p.drawText(m.area.translated(edge), Qt::AlignLeft | Qt::AlignTop, m.text);
             p.setPen(toQColor(m.colour));
             p.drawText(m.area, Qt::AlignLeft | Qt::AlignTop, m.text);
         } else if (m.style == BoxStyle::Filled) {
@@ -477,7 +482,7 @@ void Form::print(const QString& text) {
     m.area = QRect(QPoint(toPixels(currentX_), toPixels(currentY_)),
                    QSize(metrics.horizontalAdvance(text) + 1, metrics.height()));
     window_->marks().push_back(m);
-    window_->changed(m.area);
+    window_->changed(m.area.adjusted(-1, -1, 1, 1)); // with its dark edge
     // The drawing position moves to the start of the next line.
     currentX_ = 0;
     currentY_ += toTwips(metrics.height());

@@ -275,9 +275,12 @@ TEST(PlatformDrawing, MarksLieUnderControlsAndClsClearsThem) {
     EXPECT_EQ(drawn.pixel(200, 80), qRgb(0, 0, 255)); // left side of the outline
     EXPECT_EQ(drawn.pixel(250, 50), qRgb(0, 0, 255)); // its top
     EXPECT_EQ(colours(drawn, hatch), (QSet<QRgb>{Teal, qRgb(255, 255, 0)}));
-    // White writing, smoothed at its edges.
+    // White writing, smoothed at its edges, edged in black so that it also reads where the
+    // board is not behind it.
     const auto light = [](QRgb c) { return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 200; };
+    const auto dark = [](QRgb c) { return qRed(c) < 40 && qGreen(c) < 40 && qBlue(c) < 40; };
     EXPECT_TRUE(std::ranges::any_of(colours(drawn, writing), light));
+    EXPECT_TRUE(std::ranges::any_of(colours(drawn, writing), dark));
     // The opaque label lies over the outlined box.
     EXPECT_EQ(colours(drawn, QRect(300, 100, 100, 50)), QSet<QRgb>{toQColor(colours::Peach).rgb()});
 
