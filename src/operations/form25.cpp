@@ -19,29 +19,28 @@ constexpr int kItemRow = 3000; // the row under the ten-rod
 constexpr int kUnderRow = 4000;
 
 WindowDesign design() {
-    WindowDesign d{
-        .caption = QStringLiteral("vesk - Aritmetica  cl. I    Completa la decina con i regoli"),
-        .clientHeight = 8445,
-        .controls = {answerBox("Text1", 6240, 3960, 855, 855, 36).tab(5),
-                     shell::mainMenuLink("Label9", 3480, 7440, false),
-                     shell::subMenuLink("Label8", 7440, 7440, true, 1695),
-                     shell::creditLineLabel("Label7", 2640, 8040, 9015, 495)},
-        .backColor = 0x00C0C0C0,
-    };
-    const std::vector<ControlDesign> score = scoreLine(2280, 6240);
-    const std::vector<ControlDesign> faces = shell::faceImages(8520, 5520);
-    const std::vector<ControlDesign> rest = {
-        boardText("Label6", 240, 360, 11415, 975, QStringLiteral("COMPLETA LA DECINA"), 18.75)
-            .centred(),
-        boardText("Label5", 2400, 3960, 855, 855, QString(), 36).centred(),
-        boardText("Label4", 9240, 2160, 2175, 495, QStringLiteral("10 = 1 da"), 24)
-            .withFont(QStringLiteral("Arial"), 24, false),
-        label("Label3", kRodLeft, 2000, 10 * kUnit, kUnit).back(0x000080FF), // orange
-        hotspot("Label2", 1800, 7800, 615, 735, QString()),
-        hotspot("Label1", 480, 7800, 1095, 735, QString()),
-    };
-    for (const auto* part : {&score, &faces, &rest})
-        d.controls.insert(d.controls.end(), part->begin(), part->end());
+    WindowDesign d = shell::windowOf(
+        QStringLiteral("vesk - Aritmetica  cl. I    Completa la decina con i regoli"), 8445,
+        {
+            {answerBox("Text1", 6240, 3960, 855, 855, 36).tab(5),
+             shell::mainMenuLink("Label9", 3480, 7440, false),
+             shell::subMenuLink("Label8", 7440, 7440, true, 1695),
+             shell::creditLineLabel("Label7", 2640, 8040, 9015, 495)},
+            scoreLine(2280, 6240),
+            shell::faceImages(8520, 5520),
+            {
+                boardText("Label6", 240, 360, 11415, 975, QStringLiteral("COMPLETA LA DECINA"),
+                          18.75)
+                    .centred(),
+                boardText("Label5", 2400, 3960, 855, 855, QString(), 36).centred(),
+                boardText("Label4", 9240, 2160, 2175, 495, QStringLiteral("10 = 1 da"), 24)
+                    .withFont(QStringLiteral("Arial"), 24, false),
+                label("Label3", kRodLeft, 2000, 10 * kUnit, kUnit).back(0x000080FF), // orange
+                hotspot("Label2", 1800, 7800, 615, 735, QString()),
+                hotspot("Label1", 480, 7800, 1095, 735, QString()),
+            },
+        });
+    d.backColor = 0x00C0C0C0;
     return d;
 }
 

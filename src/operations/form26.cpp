@@ -39,38 +39,38 @@ ControlDesign abacusLine(const char* name, int x1, int y1, int x2, int y2) {
 }
 
 WindowDesign design() {
-    WindowDesign d{
-        .caption = QStringLiteral("vesk - Aritmetica  cl. I    Completa la decina sull'abaco"),
-        .clientHeight = 8550,
-        .controls = {
-            answerBox("Text1", 7560, 3360, 855, 855, 36).back(colours::Peach).tab(11),
-            shell::creditLineLabel("Label29", 2640, 8040, 9015, 495),
-            shell::subMenuLink("Label28", 7200, 7440, true),
-            shell::mainMenuLink("Label27", 3480, 7440, false),
-            abacusText("Label26", 1920, 6960, 495, 495, ""),
-            abacusText("Label25", 3240, 6960, 495, 495, ""),
-            abacusText("Label24", 3840, 1560, 495, 495, "10"),
-            image("Image14", kTensRod, kBottomSlot, kBead, kBead)
-                .showing(assets::Picture::TenBead, false),
-            boardText("Label23", 4560, 1655, 2775, 375, QStringLiteral("FACCIO IL CAMBIO"), 14.25)
-                .centred(),
-            abacusText("Label21", 1800, 6480, 735, 615, "da"),
-            abacusText("Label19", 3120, 6480, 735, 615, "u"),
-            hotspot("Label18", 1800, 7680, 615, 855, QStringLiteral("ESCI")),
-            hotspot("Label17", 600, 7680, 855, 855, QString::fromUtf8("DAMMI LE UNITÀ")),
-        }};
-    const std::vector<ControlDesign> score = scoreLine(6240, 6120);
-    const std::vector<ControlDesign> faces =
-        shell::faceImages(9720, 3120, "Image13", "Image12", "Image11");
-    const std::vector<ControlDesign> rest = {
-        boardText("Label16", 8640, 3480, 615, 495, QStringLiteral("u"), 20.25),
-        boardText("Label15", 5520, 3600, 1935, 495, QStringLiteral("AGGIUNGO"), 15.75).centred(),
-        boardText("Label14", 240, 480, 11415, 615, QStringLiteral("COMPLETA LA DECINA SULL'ABACO"),
-                  18.75)
-            .centred(),
-    };
-    for (const auto* part : {&score, &faces, &rest})
-        d.controls.insert(d.controls.end(), part->begin(), part->end());
+    WindowDesign d = shell::windowOf(
+        QStringLiteral("vesk - Aritmetica  cl. I    Completa la decina sull'abaco"), 8550,
+        {
+            {
+                answerBox("Text1", 7560, 3360, 855, 855, 36).back(colours::Peach).tab(11),
+                shell::creditLineLabel("Label29", 2640, 8040, 9015, 495),
+                shell::subMenuLink("Label28", 7200, 7440, true),
+                shell::mainMenuLink("Label27", 3480, 7440, false),
+                abacusText("Label26", 1920, 6960, 495, 495, ""),
+                abacusText("Label25", 3240, 6960, 495, 495, ""),
+                abacusText("Label24", 3840, 1560, 495, 495, "10"),
+                image("Image14", kTensRod, kBottomSlot, kBead, kBead)
+                    .showing(assets::Picture::TenBead, false),
+                boardText("Label23", 4560, 1655, 2775, 375, QStringLiteral("FACCIO IL CAMBIO"),
+                          14.25)
+                    .centred(),
+                abacusText("Label21", 1800, 6480, 735, 615, "da"),
+                abacusText("Label19", 3120, 6480, 735, 615, "u"),
+                hotspot("Label18", 1800, 7680, 615, 855, QStringLiteral("ESCI")),
+                hotspot("Label17", 600, 7680, 855, 855, QString::fromUtf8("DAMMI LE UNITÀ")),
+            },
+            scoreLine(6240, 6120),
+            shell::faceImages(9720, 3120, "Image13", "Image12", "Image11"),
+            {
+                boardText("Label16", 8640, 3480, 615, 495, QStringLiteral("u"), 20.25),
+                boardText("Label15", 5520, 3600, 1935, 495, QStringLiteral("AGGIUNGO"), 15.75)
+                    .centred(),
+                boardText("Label14", 240, 480, 11415, 615,
+                          QStringLiteral("COMPLETA LA DECINA SULL'ABACO"), 18.75)
+                    .centred(),
+            },
+        });
     // The scale beside the slots, 9 at the top, then the beads, bead 10 above bead 1.
     for (int k = 9; k >= 1; --k)
         d.controls.push_back(boardText(QStringLiteral("Label%1").arg(k), 3840, slotTop(k), 495, 495,

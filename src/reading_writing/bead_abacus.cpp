@@ -38,7 +38,7 @@ ControlDesign rodLine(const char* name, int x) {
 }
 
 WindowDesign abacusDesign(const AbacusLayout& l) {
-    WindowDesign d = layout::window(
+    WindowDesign d = shell::windowOf(
         QStringLiteral("vesk - Aritmetica  cl. I    Dal numero in lettere e in cifre all'abaco"),
         l.clientHeight,
         {

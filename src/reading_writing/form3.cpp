@@ -25,7 +25,7 @@ std::vector<ControlDesign> unitSquares() {
 }
 
 WindowDesign design() {
-    return window(
+    return shell::windowOf(
         QStringLiteral(
             "vesk - Aritmetica  cl. I    Dalla quantità al numero in lettere e in cifre"),
         8595,

@@ -37,7 +37,7 @@ WindowDesign design() {
     std::vector<ControlDesign> units;
     for (int n = 1; n <= kMaxUnits; ++n)
         units.push_back(unitSquare(n));
-    return layout::window(
+    return shell::windowOf(
         QStringLiteral(
             "vesk - Aritmetica  cl. I    Dal numero in lettere e in cifre alla quantità"),
         8430,

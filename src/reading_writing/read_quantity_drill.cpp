@@ -135,14 +135,6 @@ void ReadQuantityDrill::check() {
 
 namespace layout {
 
-WindowDesign window(const QString& caption, int clientHeight,
-                    std::initializer_list<std::vector<ControlDesign>> parts) {
-    WindowDesign d{.caption = caption, .clientHeight = clientHeight};
-    for (const std::vector<ControlDesign>& part : parts)
-        d.controls.insert(d.controls.end(), part.begin(), part.end());
-    return d;
-}
-
 std::vector<ControlDesign> scoreBlocks(const BlockPlaces& d, const BlockPlaces& w,
                                        const QString& wordRightStart) {
     const auto count = [](const char* name, QPoint at, const QString& caption) {
@@ -218,7 +210,7 @@ std::vector<ControlDesign> unitsRod(int baseLeft) {
 }
 
 WindowDesign abacusDesign(const AbacusLayout& l) {
-    return window(
+    return shell::windowOf(
         QStringLiteral("vesk - Aritmetica  cl. I    Dall'abaco al numero in lettere e in cifre"),
         l.clientHeight,
         {

@@ -63,10 +63,6 @@ private:
 // The design pieces every quantity window places in its own spots.
 namespace layout {
 
-// A window built from its parts, in design order: the first lies on top.
-platform::WindowDesign window(const QString& caption, int clientHeight,
-                              std::initializer_list<std::vector<platform::ControlDesign>> parts);
-
 // Where the labels of one score block stand: the heading, "ESATTI:", the right count, the
 // empty label under it, "SU" and the item count.
 struct BlockPlaces {

@@ -6,6 +6,14 @@ namespace shell {
 
 using namespace platform;
 
+WindowDesign windowOf(const QString& caption, int clientHeight,
+                      std::initializer_list<std::vector<ControlDesign>> parts) {
+    WindowDesign d{.caption = caption, .clientHeight = clientHeight};
+    for (const std::vector<ControlDesign>& part : parts)
+        d.controls.insert(d.controls.end(), part.begin(), part.end());
+    return d;
+}
+
 std::vector<ControlDesign> faceImages(int left, int top, const char* neutral, const char* smiling,
                                       const char* sad) {
     return {

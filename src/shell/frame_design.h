@@ -7,6 +7,10 @@
 // The pieces of design every drill window has, in its own places.
 namespace shell {
 
+// A window built from its parts, in design order: the first lies on top.
+platform::WindowDesign windowOf(const QString& caption, int clientHeight,
+                                std::initializer_list<std::vector<platform::ControlDesign>> parts);
+
 // The three faces on one spot: neutral, smiling, sad, in that stacking order.
 std::vector<platform::ControlDesign> faceImages(int left, int top, const char* neutral = "Image1",
                                                 const char* smiling = "Image2",
