@@ -212,8 +212,7 @@ void FormWindow::paintEvent(QPaintEvent* e) {
     p.setClipRegion(region);
     assets::paintBlackboard(p);
     for (const Mark& m : marks_) {
-        if (!region.intersects(
-                m.area.adjusted(-m.drawWidth, -m.drawWidth, m.drawWidth, m.drawWidth)))
+        if (!region.intersects(m.paintedArea()))
             continue;
         if (m.kind == Mark::Kind::Text) {
             // A dark edge keeps the chalk legible where the drawing position lies on the
@@ -450,7 +449,7 @@ void Form::cls() {
     if (!window_)
         return;
     for (const Mark& m : window_->marks())
-        window_->changed(m.area.adjusted(-m.drawWidth, -m.drawWidth, m.drawWidth, m.drawWidth));
+        window_->changed(m.paintedArea());
     window_->marks().clear();
     currentX_ = currentY_ = 0;
 }
@@ -467,7 +466,7 @@ void Form::drawBox(int x, int y, int width, int height, Colour colour, BoxStyle 
     m.fillStyle = fillStyle_;
     m.drawWidth = drawWidth_;
     window_->marks().push_back(m);
-    window_->changed(m.area.adjusted(-drawWidth_, -drawWidth_, drawWidth_, drawWidth_));
+    window_->changed(m.paintedArea());
 }
 
 void Form::print(const QString& text) {
@@ -482,7 +481,7 @@ void Form::print(const QString& text) {
     m.area = QRect(QPoint(toPixels(currentX_), toPixels(currentY_)),
                    QSize(metrics.horizontalAdvance(text) + 1, metrics.height()));
     window_->marks().push_back(m);
-    window_->changed(m.area.adjusted(-1, -1, 1, 1)); // with its dark edge
+    window_->changed(m.paintedArea());
     // The drawing position moves to the start of the next line.
     currentX_ = 0;
     currentY_ += toTwips(metrics.height());

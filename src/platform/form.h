@@ -29,6 +29,11 @@ struct Mark {
     int drawWidth = 1;
     QString text;
     QFont font;
+    // All the pixels it covers: a box's line reaches out by its width, a text by its edge.
+    QRect paintedArea() const {
+        const int out = kind == Kind::Text ? 1 : drawWidth;
+        return area.adjusted(-out, -out, out, out);
+    }
 };
 
 // The top-level window of a loaded form: the blackboard, the drawn marks and the
