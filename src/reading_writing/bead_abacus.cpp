@@ -81,9 +81,7 @@ void BeadAbacus::Form_Load() {
     label(rules_.checkLabel).setEnabled(false);
     showFace(shell::Face::None);
     // No bead can be dragged before the first item.
-    for (std::size_t r = 0; r < rules_.rods.size(); ++r)
-        for (std::size_t n = 0; n < rules_.rods[r].beads.size(); ++n)
-            bead(r, n).setEnabled(false);
+    forEachBead([](Image& b, QPoint) { b.setEnabled(false); });
 }
 
 void BeadAbacus::bindEvents() {
@@ -100,20 +98,14 @@ void BeadAbacus::bindEvents() {
 }
 
 void BeadAbacus::newItem() {
-    for (std::size_t r = 0; r < rules_.rods.size(); ++r)
-        for (std::size_t n = 0; n < rules_.rods[r].beads.size(); ++n)
-            bead(r, n).setEnabled(true);
+    forEachBead([](Image& b, QPoint) { b.setEnabled(true); });
     label(names.newItem).setEnabled(false);
     label(rules_.checkLabel).setEnabled(false);
     countItem();
     for (RodCount& count : counts_)
         count = {};
     score().tries = 0;
-    for (std::size_t r = 0; r < rules_.rods.size(); ++r)
-        for (std::size_t n = 0; n < rules_.rods[r].beads.size(); ++n) {
-            const QPoint home = rules_.rods[r].beads[n].home;
-            bead(r, n).move(home.x(), home.y());
-        }
+    forEachBead([](Image& b, QPoint home) { b.move(home.x(), home.y()); });
     showFace(shell::Face::Neutral);
     currentNumber_ = drawNumber(rules_.draw);
     label(rules_.digitsLabel).setCaption(QString::number(currentNumber_));

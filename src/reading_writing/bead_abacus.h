@@ -88,6 +88,12 @@ private:
     };
 
     platform::Image& bead(std::size_t rod, std::size_t bead) const;
+    // Calls f(bead, its home) for every bead of every rod.
+    template <class F> void forEachBead(F f) const {
+        for (std::size_t r = 0; r < rules_.rods.size(); ++r)
+            for (std::size_t n = 0; n < rules_.rods[r].beads.size(); ++n)
+                f(bead(r, n), rules_.rods[r].beads[n].home);
+    }
     bool isOnRod(std::size_t rod, std::size_t bead) const;
     void newItem();
     void beadPressed(std::size_t rod, std::size_t bead);
