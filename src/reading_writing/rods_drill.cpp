@@ -31,9 +31,11 @@ std::vector<ControlDesign> scoreBlockDesign(const BlockNames& n, const ScoreBloc
     return {
         at(n.heading, p.heading, 3975, 375, QString::fromLatin1(n.headingText), 15.75),
         at(n.word, p.word, 1335, 375, QStringLiteral("ESATTI:"), 14.25),
-        at(n.right, p.right, 855, 615, rightStart, 24),
+        // The counts are right-aligned in the frame's sizes, so that "SU" and its number
+        // stand apart.
+        at(n.right, p.right, 615, 615, rightStart, 24).align(Alignment::Right),
         at(n.su, p.su, 495, 495, QStringLiteral("SU"), 18),
-        at(n.count, p.count, 855, 615, QString(), 26.25),
+        at(n.count, p.count, 855, 675, QString(), 26.25).align(Alignment::Right),
     };
 }
 } // namespace

@@ -3,7 +3,9 @@
 #include "platform/twips.h"
 #include "support/test_program.h"
 
+#include <climits>
 #include <gtest/gtest.h>
+#include <QImage>
 
 using namespace platform;
 using testing_support::Pupil;
@@ -214,6 +216,48 @@ TEST(Rods, TheWrapZeroesBothBlocksAndLinksStartAfresh) {
     r.pupil.type("5");
     EXPECT_EQ(r.pupil.caption("Label22"), "1");
     EXPECT_EQ(r.pupil.caption("Label13"), "1");
+}
+
+// The columns of the window in which a label's own caption leaves chalk, seen with the
+// other label hidden.
+std::pair<int, int> chalkColumns(Pupil& pupil, const char* shown, const char* hidden) {
+    Form& f = pupil.current();
+    Label& other = f.label(hidden);
+    other.setVisible(false);
+    const QRect area = f.label(shown).pixelRect().united(other.pixelRect());
+    const QImage grabbed = f.window()->grab(area).toImage();
+    other.setVisible(true);
+    int first = INT_MAX, last = INT_MIN;
+    for (int x = 0; x < grabbed.width(); ++x)
+        for (int y = 0; y < grabbed.height(); ++y)
+            if (qGray(grabbed.pixel(x, y)) > 200) {
+                first = std::min(first, area.x() + x);
+                last = std::max(last, area.x() + x);
+            }
+    return {first, last};
+}
+
+TEST(Rods, SuAndItsNumberStandApart) {
+    for (int window : {27, 28}) {
+        Rods r(window);
+        for (int i = 0; i < 20; ++i) {
+            r.deal(i % 10);
+            const QString answer = QString::number(i % 10 + (window == 28 ? 10 : 0));
+            r.pupil.clickInto("Text1");
+            r.pupil.type(answer);
+            r.pupil.clickInto("Text2");
+            r.pupil.type("x");
+            r.pupil.click("Label30");
+        }
+        ASSERT_EQ(r.pupil.caption("Label22"), "20");
+        ASSERT_EQ(r.pupil.caption("Label31"), "20");
+        for (auto [su, count] :
+             {std::pair{"Label20", "Label22"}, std::pair{"Label32", "Label31"}}) {
+            const int suEnds = chalkColumns(r.pupil, su, count).second;
+            const int countStarts = chalkColumns(r.pupil, count, su).first;
+            EXPECT_GT(countStarts, suEnds + 1) << "Form" << window << " " << count;
+        }
+    }
 }
 
 } // namespace
