@@ -299,9 +299,6 @@ bool TextBox::hasFocus() const {
 }
 
 void TextBox::keyPressed(QKeyEvent* e) {
-    // A key that reaches a window on its way out runs none of its handlers.
-    if (window_.disposed())
-        return;
     int ascii = 0;
     const Qt::KeyboardModifiers mods = e->modifiers();
     if (e->key() == Qt::Key_Backspace) {
@@ -341,8 +338,7 @@ void TextBox::keyPressed(QKeyEvent* e) {
 }
 
 void TextBox::keyReleased(QKeyEvent* e) {
-    if (window_.disposed() || e->isAutoRepeat() || e->key() == Qt::Key_Tab ||
-        e->key() == Qt::Key_Backtab)
+    if (e->isAutoRepeat() || e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)
         return;
     const int code = vbKeyCode(*e);
     const int shift = shiftState(e->modifiers());
@@ -366,8 +362,10 @@ AnswerEdit::AnswerEdit(TextBox& box, QWidget* parent) : QLineEdit(parent), box_(
     setAcceptDrops(false);
     setDragEnabled(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    // Tab is carried out by the window itself, in tab-index order.
-    setFocusPolicy(Qt::ClickFocus);
+    // The focus moves only through the platform: a left or right press into the box, or a
+    // Tab carried out by the window itself in tab-index order. Left to itself, Qt would
+    // give it on a press of any button and the platform would never learn of it.
+    setFocusPolicy(Qt::NoFocus);
     setTextMargins(0, 0, 0, 0);
 }
 
@@ -396,11 +394,10 @@ void AnswerEdit::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void AnswerEdit::mousePressEvent(QMouseEvent* e) {
-    if (box_.window_.disposed())
-        return;
     if (e->button() != Qt::LeftButton && e->button() != Qt::RightButton)
-        return; // no middle-click paste
+        return; // no focus, and no middle-click paste
     box_.clickedInto();
+    // GotFocus may have unloaded the window.
     if (box_.window_.disposed())
         return;
     // Only the left button aims a Click.
@@ -410,7 +407,7 @@ void AnswerEdit::mousePressEvent(QMouseEvent* e) {
 }
 
 void AnswerEdit::mouseReleaseEvent(QMouseEvent* e) {
-    if (box_.window_.disposed() || e->button() != Qt::LeftButton)
+    if (e->button() != Qt::LeftButton)
         return;
     QLineEdit::mouseReleaseEvent(e);
     const bool click = pressed_ && rect().contains(e->position().toPoint());

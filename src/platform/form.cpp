@@ -202,6 +202,30 @@ void FormWindow::dispose() {
     pressed_ = nullptr;
     focused_ = nullptr;
     hide();
+    // Input still queued for the window, or for a box on it, would run handlers of a window
+    // that is gone, or move its focus: from now on none of it gets through.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
+    if (e->isInputEvent())
+        return true;
+    switch (e->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    case QEvent::FocusAboutToChange:
+    case QEvent::InputMethod:
+    case QEvent::Shortcut:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::ToolTip:
+        return true;
+    default:
+        return QWidget::eventFilter(watched, e);
+    }
 }
 
 void FormWindow::paintEvent(QPaintEvent* e) {
@@ -261,10 +285,6 @@ void FormWindow::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void FormWindow::press(QMouseEvent* e, bool secondOfDouble) {
-    // A window on its way out takes no input: its handlers would act on a window that is
-    // gone, or on the one shown after it.
-    if (disposed_)
-        return;
     const QPoint pos = e->position().toPoint();
     const int button = buttonCode(e->button());
     Control* target = liveControlAt(pos);
@@ -281,13 +301,12 @@ void FormWindow::press(QMouseEvent* e, bool secondOfDouble) {
     } else if (!target && form_.onMouseDown) {
         form_.dispatch([&] { form_.onMouseDown(button, toTwips(pos.x()), toTwips(pos.y())); });
     }
+    // The handler may have unloaded the window.
     if (!disposed_ && drag_.active)
         moveDragTo(pos);
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* e) {
-    if (disposed_)
-        return;
     const QPoint pos = e->position().toPoint();
     if (drag_.active)
         moveDragTo(pos);
@@ -295,8 +314,6 @@ void FormWindow::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* e) {
-    if (disposed_)
-        return;
     const QPoint pos = e->position().toPoint();
     pressing_ = e->buttons() != Qt::NoButton;
     if (drag_.active) {
@@ -322,7 +339,7 @@ bool FormWindow::event(QEvent* e) {
         // moves it to the first box that can take it.
         auto* k = static_cast<QKeyEvent*>(e);
         if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && !k->isAutoRepeat() &&
-            !disposed_ && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
             tabForward(k->key() == Qt::Key_Backtab);
             return true;
         }

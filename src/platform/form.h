@@ -73,6 +73,7 @@ public:
     void changed(const QRect& area);
     // Puts every change since the last paint on the screen now, and nothing else.
     void paintChanges();
+    // Retires the window: hidden, and deaf to any input still on its way to it.
     void dispose();
     bool disposed() const { return disposed_; }
 
@@ -84,6 +85,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void press(QMouseEvent* e, bool secondOfDouble);
