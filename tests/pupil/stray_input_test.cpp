@@ -6,11 +6,7 @@
 #include "support/test_program.h"
 
 #include <gtest/gtest.h>
-#include <QCoreApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPointer>
-#include <QWindow>
 
 using namespace platform;
 using testing_support::centreOf;
@@ -32,22 +28,6 @@ std::vector<TextBox*> liveBoxes(Form& form) {
         if (box->isLive())
             live.push_back(box);
     return live;
-}
-
-// Input as it waits in the queue while the program is busy: it is carried out at the next
-// pass of the event loop, in order.
-void postClick(QWidget* window, QPoint pos) {
-    for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-        QCoreApplication::postEvent(
-            window,
-            new QMouseEvent(type, pos, window->mapToGlobal(pos), Qt::LeftButton,
-                            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                            Qt::NoModifier));
-}
-void postTab(QWidget* window) {
-    for (auto type : {QEvent::KeyPress, QEvent::KeyRelease})
-        QCoreApplication::postEvent(window->windowHandle(),
-                                    new QKeyEvent(type, Qt::Key_Tab, Qt::NoModifier, "\t"));
 }
 
 // Tabs come from the keyboard to whatever box the old window last gave the focus; their
@@ -73,9 +53,9 @@ TEST(StrayInput, ATabQueuedBehindALinkOrACloseReachesNoHandlerOfTheOldWindow) {
         TextBox* focused = old->focusedBox();
         ASSERT_NE(focused, nullptr);
 
-        postClick(old, centreOf(drill.control(drill.frameNames().subMenu)));
-        postTab(old);
-        QCoreApplication::processEvents();
+        pupil.queueClickAt(centreOf(drill.control(drill.frameNames().subMenu)));
+        pupil.queueTab();
+        pupil.runQueued();
 
         ASSERT_FALSE(old.isNull());
         EXPECT_EQ(old->focusedBox(), nullptr);
@@ -93,9 +73,9 @@ TEST(StrayInput, ATabQueuedBehindALinkOrACloseReachesNoHandlerOfTheOldWindow) {
         pupil.clickInto(liveBoxes(drill).front()->name());
         QPointer<FormWindow> old = drill.window();
         QWidget* focus = old->focusWidget();
-        QCoreApplication::postEvent(old->windowHandle(), new QCloseEvent);
-        postTab(old);
-        QCoreApplication::processEvents();
+        pupil.queueClose();
+        pupil.queueTab();
+        pupil.runQueued();
         EXPECT_EQ(pupil.services().ends, 1);
         EXPECT_EQ(pupil.loadedCount(), 0);
         ASSERT_FALSE(old.isNull());

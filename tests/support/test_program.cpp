@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWindow>
 
@@ -198,6 +199,30 @@ void Pupil::dragTo(const QString& image, QPoint pixel) {
 
 void Pupil::moveMouse(QPoint pixel) {
     QTest::mouseMove(current().window(), pixel);
+}
+
+void Pupil::queueClickAt(QPoint pixel, Qt::MouseButton button) {
+    QWindow* window = current().window()->windowHandle();
+    const QPoint global = window->mapToGlobal(pixel);
+    QCoreApplication::postEvent(window, new QMouseEvent(QEvent::MouseButtonPress, pixel, global,
+                                                        button, button, Qt::NoModifier));
+    QCoreApplication::postEvent(window, new QMouseEvent(QEvent::MouseButtonRelease, pixel, global,
+                                                        button, Qt::NoButton, Qt::NoModifier));
+}
+
+void Pupil::queueTab() {
+    QWindow* window = current().window()->windowHandle();
+    for (auto type : {QEvent::KeyPress, QEvent::KeyRelease})
+        QCoreApplication::postEvent(
+            window, new QKeyEvent(type, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t")));
+}
+
+void Pupil::queueClose() {
+    QCoreApplication::postEvent(current().window()->windowHandle(), new QCloseEvent);
+}
+
+void Pupil::runQueued() {
+    QCoreApplication::processEvents();
 }
 
 QString Pupil::caption(const QString& labelName) {

@@ -77,6 +77,12 @@ public:
     void drag(const QString& image, const QString& onto, Qt::MouseButton button = Qt::LeftButton);
     void dragTo(const QString& image, QPoint pixel);
     void moveMouse(QPoint pixel);
+    // Input that waits in the queue while the program is busy: carried out in order by the
+    // next pass of the event loop (runQueued), whatever the earlier input did meanwhile.
+    void queueClickAt(QPoint pixel, Qt::MouseButton button = Qt::LeftButton);
+    void queueTab();
+    void queueClose();
+    void runQueued();
 
     // Where the keyboard's next key goes: the widget the window's own focus names.
     QWidget* keyTarget();
