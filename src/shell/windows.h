@@ -55,15 +55,6 @@ std::unique_ptr<platform::Form> makeForm35(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm36(platform::Program& program);
 } // namespace order
 
-namespace reading_writing {
-std::unique_ptr<platform::Form> makeForm3(platform::Program& program);
-std::unique_ptr<platform::Form> makeForm6(platform::Program& program);
-std::unique_ptr<platform::Form> makeForm29(platform::Program& program);
-std::unique_ptr<platform::Form> makeForm4(platform::Program& program);
-std::unique_ptr<platform::Form> makeForm7(platform::Program& program);
-std::unique_ptr<platform::Form> makeForm30(platform::Program& program);
-} // namespace reading_writing
-
 namespace operations {
 std::unique_ptr<platform::Form> makeForm18(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm19(platform::Program& program);
@@ -74,13 +65,6 @@ std::unique_ptr<platform::Form> makeForm23(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm41(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm42(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm43(platform::Program& program);
-std::unique_ptr<platform::Form> makeForm21(platform::Program& program);
-std::unique_ptr<platform::Form> makeForm22(platform::Program& program);
-std::unique_ptr<platform::Form> makeForm23(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm25(platform::Program& program);
 std::unique_ptr<platform::Form> makeForm26(platform::Program& program);
-std::unique_ptr<platform::Form> makeForm41(platform::Program& program);
-std::unique_ptr<platform::Form> makeForm42(platform::Program& program);
-std::unique_ptr<platform::Form> makeForm43(platform::Program& program);
-
 } // namespace operations
