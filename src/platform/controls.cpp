@@ -4,6 +4,8 @@
 #include "platform/keys.h"
 #include "platform/twips.h"
 
+#include <QFontMetricsF>
+#include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -35,6 +37,52 @@ Qt::Alignment horizontal(Alignment a) {
     default:
         return Qt::AlignLeft;
     }
+}
+
+// A caption condensed by `scale` is laid out in a box that much larger than its rectangle
+// and shrunk back onto it about its top left corner, so its alignment stays as designed.
+QRectF layoutBox(QSize size, QSizeF scale) {
+    return QRectF(0, 0, size.width() / scale.width(), size.height() / scale.height());
+}
+
+QTransform condensing(const QRect& r, QSizeF scale) {
+    return QTransform::fromTranslate(r.x(), r.y()).scale(scale.width(), scale.height());
+}
+
+// The one drawing of a caption, for the screen and for the check of its ink alike.
+void drawCaption(QPainter& p, const QRect& r, int flags, const QString& caption, QSizeF scale) {
+    if (scale == QSizeF(1, 1)) {
+        p.drawText(r, flags, caption);
+        return;
+    }
+    p.save();
+    p.setTransform(condensing(r, scale), true);
+    p.drawText(layoutBox(r.size(), scale), flags, caption);
+    p.restore();
+}
+
+// Whether the caption, drawn in a rectangle of that size, puts ink outside it: the ink the
+// rectangle's clip would take away.
+bool inkOutside(const QFont& font, QSize size, int flags, const QString& caption, QSizeF scale) {
+    const QRect r(QPoint(0, 0), size);
+    const QRectF lines = QFontMetricsF(font).boundingRect(layoutBox(size, scale), flags, caption);
+    // Room for every line, and for glyphs that reach past their boxes.
+    const int margin = font.pixelSize();
+    const QRect canvas = (r | condensing(r, scale).mapRect(lines).toAlignedRect())
+                             .adjusted(-margin, -margin, margin, margin);
+    QImage ink(canvas.size(), QImage::Format_ARGB32_Premultiplied);
+    ink.fill(Qt::transparent);
+    QImage blank = ink;
+    const QRect inside = r.translated(-canvas.topLeft());
+    QPainter p(&ink);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    drawCaption(p, inside, flags | Qt::TextDontClip, caption, scale);
+    // What stays inside is wiped: whatever ink is left lies outside.
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    p.fillRect(inside, Qt::transparent);
+    p.end();
+    return ink != blank;
 }
 } // namespace
 
@@ -112,17 +160,43 @@ void Label::paint(QPainter& p) const {
     }
     if (d_.caption.isEmpty())
         return;
-    p.setFont(fontOf(d_.font));
+    const QFont font = fontOf(d_.font);
+    p.setFont(font);
     const int flags = horizontal(d_.alignment) | Qt::AlignTop | Qt::TextWordWrap;
+    const QSizeF scale = captionScale(font, r.size(), flags);
     if (!enabled_) {
         // Greyed and etched, the way the desktop draws text that cannot be clicked yet.
         p.setPen(QColor(255, 255, 255));
-        p.drawText(r.translated(1, 1), flags, d_.caption);
+        drawCaption(p, r.translated(1, 1), flags, d_.caption, scale);
         p.setPen(QColor(128, 128, 128));
     } else {
         p.setPen(toQColor(d_.foreColor));
     }
-    p.drawText(r, flags, d_.caption);
+    drawCaption(p, r, flags, d_.caption, scale);
+}
+
+QSizeF Label::captionScale(const QFont& font, QSize size, int flags) const {
+    if (fit_ && fit_->caption == d_.caption && fit_->size == size)
+        return fit_->scale;
+    fit_ = CaptionFit{d_.caption, size, QSizeF(1, 1)};
+    // A caption whose lines stay inside is never clipped; one whose lines reach out but whose
+    // ink stays inside loses nothing either.
+    const QRect r(QPoint(0, 0), size);
+    if (r.contains(QFontMetrics(font).boundingRect(r, flags, d_.caption)) ||
+        !inkOutside(font, size, flags, d_.caption, QSizeF(1, 1)))
+        return fit_->scale;
+    // The least condensing that shows it whole, across (onto longer lines) or down. Below
+    // half the caption would be a smear: then it is left as designed.
+    for (int step = 1; step <= 100; ++step) {
+        const qreal s = 1 - step * 0.005;
+        for (const QSizeF scale : {QSizeF(s, 1), QSizeF(1, s)}) {
+            if (!inkOutside(font, size, flags, d_.caption, scale)) {
+                fit_->scale = scale;
+                return scale;
+            }
+        }
+    }
+    return fit_->scale;
 }
 
 // ---- Image
