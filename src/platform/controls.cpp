@@ -23,6 +23,8 @@ QFont fontOf(const FontDesign& font) {
 }
 
 namespace {
+bool captionsUnclipped = false;
+
 QRect twipsRect(int left, int top, int width, int height) {
     const int x = toPixels(left), y = toPixels(top);
     return QRect(x, y, toPixels(left + width) - x, toPixels(top + height) - y);
@@ -85,6 +87,10 @@ bool inkOutside(const QFont& font, QSize size, int flags, const QString& caption
     return ink != blank;
 }
 } // namespace
+
+void setCaptionsUnclipped(bool on) {
+    captionsUnclipped = on;
+}
 
 // ---- Control
 
@@ -164,15 +170,16 @@ void Label::paint(QPainter& p) const {
     p.setFont(font);
     const int flags = horizontal(d_.alignment) | Qt::AlignTop | Qt::TextWordWrap;
     const QSizeF scale = captionScale(font, r.size(), flags);
+    const int drawn = captionsUnclipped ? flags | Qt::TextDontClip : flags;
     if (!enabled_) {
         // Greyed and etched, the way the desktop draws text that cannot be clicked yet.
         p.setPen(QColor(255, 255, 255));
-        drawCaption(p, r.translated(1, 1), flags, d_.caption, scale);
+        drawCaption(p, r.translated(1, 1), drawn, d_.caption, scale);
         p.setPen(QColor(128, 128, 128));
     } else {
         p.setPen(toQColor(d_.foreColor));
     }
-    drawCaption(p, r, flags, d_.caption, scale);
+    drawCaption(p, r, drawn, d_.caption, scale);
 }
 
 QSizeF Label::captionScale(const QFont& font, QSize size, int flags) const {

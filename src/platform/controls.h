@@ -186,4 +186,8 @@ private:
 
 QFont fontOf(const FontDesign& font);
 
+// For checks of the look: with this on, labels draw their captions past their own edges, so
+// comparing against the normal drawing shows any ink a label's edges cut off.
+void setCaptionsUnclipped(bool on);
+
 } // namespace platform
