@@ -193,16 +193,18 @@ QSizeF Label::captionScale(const QFont& font, QSize size, int flags) const {
         !inkOutside(font, size, flags, d_.caption, QSizeF(1, 1)))
         return fit_->scale;
     // The least condensing that shows it whole, across (onto longer lines) or down. Below
-    // half the caption would be a smear: then it is left as designed.
-    for (int step = 1; step <= 100; ++step) {
-        const qreal s = 1 - step * 0.005;
-        for (const QSizeF scale : {QSizeF(s, 1), QSizeF(1, s)}) {
-            if (!inkOutside(font, size, flags, d_.caption, scale)) {
-                fit_->scale = scale;
-                return scale;
-            }
-        }
-    }
+    // half the caption would be a smear: then it is left as designed, found out at once.
+    const auto fits = [&](qreal s) {
+        for (const QSizeF scale : {QSizeF(s, 1), QSizeF(1, s)})
+            if (!inkOutside(font, size, flags, d_.caption, scale))
+                return std::optional<QSizeF>(scale);
+        return std::optional<QSizeF>();
+    };
+    if (!fits(0.5))
+        return fit_->scale;
+    for (int step = 1; step <= 100; ++step)
+        if (const std::optional<QSizeF> scale = fits(1 - step * 0.005))
+            return fit_->scale = *scale;
     return fit_->scale;
 }
 
