@@ -4,7 +4,9 @@
 #include "platform/keys.h"
 #include "platform/twips.h"
 
+#include <optional>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
@@ -85,6 +87,47 @@ bool inkOutside(const QFont& font, QSize size, int flags, const QString& caption
     p.fillRect(inside, Qt::transparent);
     p.end();
     return ink != blank;
+}
+
+// How much a caption is condensed, across and down, to show whole in a rectangle of that
+// size: 1 by 1 when it fits as it is.
+QSizeF fitCaption(const QFont& font, QSize size, int flags, const QString& caption) {
+    // A caption whose lines stay inside is never clipped; one whose lines reach out but whose
+    // ink stays inside loses nothing either.
+    const QRect r(QPoint(0, 0), size);
+    if (r.contains(QFontMetrics(font).boundingRect(r, flags, caption)) ||
+        !inkOutside(font, size, flags, caption, QSizeF(1, 1)))
+        return QSizeF(1, 1);
+    // The least condensing that shows it whole, across (onto longer lines) or down. Below
+    // half the caption would be a smear: then it is left as designed, found out at once.
+    const auto fits = [&](qreal s) {
+        for (const QSizeF scale : {QSizeF(s, 1), QSizeF(1, s)})
+            if (!inkOutside(font, size, flags, caption, scale))
+                return std::optional<QSizeF>(scale);
+        return std::optional<QSizeF>();
+    };
+    if (fits(0.5))
+        for (int step = 1; step <= 100; ++step)
+            if (const std::optional<QSizeF> scale = fits(1 - step * 0.005))
+                return *scale;
+    return QSizeF(1, 1);
+}
+
+// The fit depends only on the caption, its font, its rectangle's size and alignment, and
+// labels repaint during every animation and pause and come back with every window: it is
+// worked out once for the whole run.
+QSizeF captionScale(const QFont& font, QSize size, int flags, const QString& caption) {
+    static QHash<QString, QSizeF> known;
+    const QString key = QStringLiteral("%1 %2 %3 %4 ")
+                            .arg(font.key())
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(flags) +
+                        caption;
+    auto it = known.constFind(key);
+    if (it == known.constEnd())
+        it = known.insert(key, fitCaption(font, size, flags, caption));
+    return *it;
 }
 } // namespace
 
@@ -169,7 +212,7 @@ void Label::paint(QPainter& p) const {
     const QFont font = fontOf(d_.font);
     p.setFont(font);
     const int flags = horizontal(d_.alignment) | Qt::AlignTop | Qt::TextWordWrap;
-    const QSizeF scale = captionScale(font, r.size(), flags);
+    const QSizeF scale = captionScale(font, r.size(), flags, d_.caption);
     const int drawn = captionsUnclipped ? flags | Qt::TextDontClip : flags;
     if (!enabled_) {
         // Greyed and etched, the way the desktop draws text that cannot be clicked yet.
@@ -180,32 +223,6 @@ void Label::paint(QPainter& p) const {
         p.setPen(toQColor(d_.foreColor));
     }
     drawCaption(p, r, drawn, d_.caption, scale);
-}
-
-QSizeF Label::captionScale(const QFont& font, QSize size, int flags) const {
-    if (fit_ && fit_->caption == d_.caption && fit_->size == size)
-        return fit_->scale;
-    fit_ = CaptionFit{d_.caption, size, QSizeF(1, 1)};
-    // A caption whose lines stay inside is never clipped; one whose lines reach out but whose
-    // ink stays inside loses nothing either.
-    const QRect r(QPoint(0, 0), size);
-    if (r.contains(QFontMetrics(font).boundingRect(r, flags, d_.caption)) ||
-        !inkOutside(font, size, flags, d_.caption, QSizeF(1, 1)))
-        return fit_->scale;
-    // The least condensing that shows it whole, across (onto longer lines) or down. Below
-    // half the caption would be a smear: then it is left as designed, found out at once.
-    const auto fits = [&](qreal s) {
-        for (const QSizeF scale : {QSizeF(s, 1), QSizeF(1, s)})
-            if (!inkOutside(font, size, flags, d_.caption, scale))
-                return std::optional<QSizeF>(scale);
-        return std::optional<QSizeF>();
-    };
-    if (!fits(0.5))
-        return fit_->scale;
-    for (int step = 1; step <= 100; ++step)
-        if (const std::optional<QSizeF> scale = fits(1 - step * 0.005))
-            return fit_->scale = *scale;
-    return fit_->scale;
 }
 
 // ---- Image

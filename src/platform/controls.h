@@ -3,12 +3,10 @@
 #include "platform/design.h"
 
 #include <functional>
-#include <optional>
 #include <QFont>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRect>
-#include <QSizeF>
 
 class QPainter;
 
@@ -78,20 +76,6 @@ public:
     // A disabled label with a caption shows it greyed.
     void setEnabled(bool on) override;
     void paint(QPainter& p) const override;
-
-private:
-    // How much the caption is condensed, across and down, to show whole in a rectangle of
-    // that size: 1 by 1 when it fits as it is.
-    QSizeF captionScale(const QFont& font, QSize size, int flags) const;
-
-    // The scale depends only on the caption and the size; a label repaints during every
-    // animation and pause, so it is worked out once.
-    struct CaptionFit {
-        QString caption;
-        QSize size;
-        QSizeF scale;
-    };
-    mutable std::optional<CaptionFit> fit_;
 };
 
 class Image : public Control {
