@@ -65,23 +65,36 @@ void drawCaption(QPainter& p, const QRect& r, int flags, const QString& caption,
     p.restore();
 }
 
-// Whether the caption, drawn in a rectangle of that size, puts ink outside it: the ink the
+// A caption as a label lays it out: its text and font, the size of its rectangle, its
+// alignment and wrapping, and the pixel ratio of the screen it is drawn on.
+struct CaptionLayout {
+    const QString& text;
+    const QFont& font;
+    QSize size;
+    int flags;
+    qreal pixelRatio;
+};
+
+// Whether the caption, condensed by that scale, puts ink outside its rectangle: the ink the
 // rectangle's clip would take away.
-bool inkOutside(const QFont& font, QSize size, int flags, const QString& caption, QSizeF scale) {
-    const QRect r(QPoint(0, 0), size);
-    const QRectF lines = QFontMetricsF(font).boundingRect(layoutBox(size, scale), flags, caption);
+bool inkOutside(const CaptionLayout& c, QSizeF scale) {
+    const QRect r(QPoint(0, 0), c.size);
+    const QRectF lines =
+        QFontMetricsF(c.font).boundingRect(layoutBox(c.size, scale), c.flags, c.text);
     // Room for every line, and for glyphs that reach past their boxes.
-    const int margin = font.pixelSize();
+    const int margin = c.font.pixelSize();
     const QRect canvas = (r | condensing(r, scale).mapRect(lines).toAlignedRect())
                              .adjusted(-margin, -margin, margin, margin);
-    QImage ink(canvas.size(), QImage::Format_ARGB32_Premultiplied);
+    // Drawn as finely as on the screen, where glyphs may come out a pixel wider.
+    QImage ink(canvas.size() * c.pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    ink.setDevicePixelRatio(c.pixelRatio);
     ink.fill(Qt::transparent);
     QImage blank = ink;
     const QRect inside = r.translated(-canvas.topLeft());
     QPainter p(&ink);
-    p.setFont(font);
+    p.setFont(c.font);
     p.setPen(Qt::black);
-    drawCaption(p, inside, flags | Qt::TextDontClip, caption, scale);
+    drawCaption(p, inside, c.flags | Qt::TextDontClip, c.text, scale);
     // What stays inside is wiped: whatever ink is left lies outside.
     p.setCompositionMode(QPainter::CompositionMode_Clear);
     p.fillRect(inside, Qt::transparent);
@@ -89,20 +102,20 @@ bool inkOutside(const QFont& font, QSize size, int flags, const QString& caption
     return ink != blank;
 }
 
-// How much a caption is condensed, across and down, to show whole in a rectangle of that
-// size: 1 by 1 when it fits as it is.
-QSizeF fitCaption(const QFont& font, QSize size, int flags, const QString& caption) {
+// How much a caption is condensed, across and down, to show whole in its rectangle: 1 by 1
+// when it fits as it is.
+QSizeF fitCaption(const CaptionLayout& c) {
     // A caption whose lines stay inside is never clipped; one whose lines reach out but whose
     // ink stays inside loses nothing either.
-    const QRect r(QPoint(0, 0), size);
-    if (r.contains(QFontMetrics(font).boundingRect(r, flags, caption)) ||
-        !inkOutside(font, size, flags, caption, QSizeF(1, 1)))
+    const QRect r(QPoint(0, 0), c.size);
+    if (r.contains(QFontMetrics(c.font).boundingRect(r, c.flags, c.text)) ||
+        !inkOutside(c, QSizeF(1, 1)))
         return QSizeF(1, 1);
     // The least condensing that shows it whole, across (onto longer lines) or down. Below
     // half the caption would be a smear: then it is left as designed, found out at once.
     const auto fits = [&](qreal s) {
         for (const QSizeF scale : {QSizeF(s, 1), QSizeF(1, s)})
-            if (!inkOutside(font, size, flags, caption, scale))
+            if (!inkOutside(c, scale))
                 return std::optional<QSizeF>(scale);
         return std::optional<QSizeF>();
     };
@@ -113,20 +126,20 @@ QSizeF fitCaption(const QFont& font, QSize size, int flags, const QString& capti
     return QSizeF(1, 1);
 }
 
-// The fit depends only on the caption, its font, its rectangle's size and alignment, and
-// labels repaint during every animation and pause and come back with every window: it is
-// worked out once for the whole run.
-QSizeF captionScale(const QFont& font, QSize size, int flags, const QString& caption) {
+// The fit depends only on the layout, and labels repaint during every animation and pause
+// and come back with every window: it is worked out once for the whole run.
+QSizeF captionScale(const CaptionLayout& c) {
     static QHash<QString, QSizeF> known;
-    const QString key = QStringLiteral("%1 %2 %3 %4 ")
-                            .arg(font.key())
-                            .arg(size.width())
-                            .arg(size.height())
-                            .arg(flags) +
-                        caption;
+    const QString key = QStringLiteral("%1 %2 %3 %4 %5 ")
+                            .arg(c.font.key())
+                            .arg(c.size.width())
+                            .arg(c.size.height())
+                            .arg(c.flags)
+                            .arg(c.pixelRatio) +
+                        c.text;
     auto it = known.constFind(key);
     if (it == known.constEnd())
-        it = known.insert(key, fitCaption(font, size, flags, caption));
+        it = known.insert(key, fitCaption(c));
     return *it;
 }
 } // namespace
@@ -212,7 +225,8 @@ void Label::paint(QPainter& p) const {
     const QFont font = fontOf(d_.font);
     p.setFont(font);
     const int flags = horizontal(d_.alignment) | Qt::AlignTop | Qt::TextWordWrap;
-    const QSizeF scale = captionScale(font, r.size(), flags, d_.caption);
+    const QSizeF scale =
+        captionScale({d_.caption, font, r.size(), flags, p.device()->devicePixelRatioF()});
     const int drawn = captionsUnclipped ? flags | Qt::TextDontClip : flags;
     if (!enabled_) {
         // Greyed and etched, the way the desktop draws text that cannot be clicked yet.
