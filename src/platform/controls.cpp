@@ -126,17 +126,27 @@ QSizeF fitCaption(const CaptionLayout& c) {
     return QSizeF(1, 1);
 }
 
-// The fit depends only on the layout, and labels repaint during every animation and pause
-// and come back with every window: it is worked out once for the whole run.
+// What a fit depends on.
+struct FitKey {
+    QString text, family;
+    int pixels;
+    bool bold;
+    QSize size;
+    int flags;
+    qreal pixelRatio;
+    bool operator==(const FitKey&) const = default;
+};
+size_t qHash(const FitKey& k, size_t seed = 0) {
+    return qHashMulti(seed, k.text, k.family, k.pixels, k.bold, k.size.width(), k.size.height(),
+                      k.flags, k.pixelRatio);
+}
+
+// Labels repaint during every animation and pause and come back with every window: a fit is
+// worked out once for the whole run.
 QSizeF captionScale(const CaptionLayout& c) {
-    static QHash<QString, QSizeF> known;
-    const QString key = QStringLiteral("%1 %2 %3 %4 %5 ")
-                            .arg(c.font.key())
-                            .arg(c.size.width())
-                            .arg(c.size.height())
-                            .arg(c.flags)
-                            .arg(c.pixelRatio) +
-                        c.text;
+    static QHash<FitKey, QSizeF> known;
+    const FitKey key{c.text, c.font.family(), c.font.pixelSize(), c.font.bold(),
+                     c.size, c.flags,         c.pixelRatio};
     auto it = known.constFind(key);
     if (it == known.constEnd())
         it = known.insert(key, fitCaption(c));
