@@ -66,14 +66,19 @@ void drawCaption(QPainter& p, const QRect& r, int flags, const QString& caption,
 }
 
 // A caption as a label lays it out: its text and font, the size of its rectangle, its
-// alignment and wrapping, and the pixel ratio of the screen it is drawn on.
+// alignment and wrapping, and the pixel ratio of the screen it is drawn on. All that a fit
+// depends on.
 struct CaptionLayout {
-    const QString& text;
-    const QFont& font;
+    QString text;
+    QFont font;
     QSize size;
     int flags;
     qreal pixelRatio;
+    bool operator==(const CaptionLayout&) const = default;
 };
+size_t qHash(const CaptionLayout& c, size_t seed = 0) {
+    return qHashMulti(seed, c.text, c.font, c.size.width(), c.size.height(), c.flags, c.pixelRatio);
+}
 
 // Whether the caption, condensed by that scale, puts ink outside its rectangle: the ink the
 // rectangle's clip would take away.
@@ -126,30 +131,13 @@ QSizeF fitCaption(const CaptionLayout& c) {
     return QSizeF(1, 1);
 }
 
-// What a fit depends on.
-struct FitKey {
-    QString text, family;
-    int pixels;
-    bool bold;
-    QSize size;
-    int flags;
-    qreal pixelRatio;
-    bool operator==(const FitKey&) const = default;
-};
-size_t qHash(const FitKey& k, size_t seed = 0) {
-    return qHashMulti(seed, k.text, k.family, k.pixels, k.bold, k.size.width(), k.size.height(),
-                      k.flags, k.pixelRatio);
-}
-
 // Labels repaint during every animation and pause and come back with every window: a fit is
 // worked out once for the whole run.
 QSizeF captionScale(const CaptionLayout& c) {
-    static QHash<FitKey, QSizeF> known;
-    const FitKey key{c.text, c.font.family(), c.font.pixelSize(), c.font.bold(),
-                     c.size, c.flags,         c.pixelRatio};
-    auto it = known.constFind(key);
+    static QHash<CaptionLayout, QSizeF> known;
+    auto it = known.constFind(c);
     if (it == known.constEnd())
-        it = known.insert(key, fitCaption(c));
+        it = known.insert(c, fitCaption(c));
     return *it;
 }
 } // namespace
