@@ -147,29 +147,18 @@ private:
         // The exit spot ends the walk; most of the time the pupil's hand goes elsewhere.
         if (isExit(form, at) && !chance(0.1))
             return "no click at the exit spot";
-        const Qt::MouseButton button = anyButton();
-        pupil.clickAt(at, button);
-        return buttonName(button) + " at " + where(at);
-    }
-
-    Qt::MouseButton anyButton() {
-        const int roll = below(100);
-        return roll < 80   ? Qt::LeftButton
-               : roll < 92 ? Qt::RightButton
-               : roll < 96 ? Qt::MiddleButton
-                           : Qt::BackButton;
-    }
-    static std::string buttonName(Qt::MouseButton button) {
-        switch (button) {
-        case Qt::LeftButton:
-            return "click";
-        case Qt::RightButton:
-            return "right click";
-        case Qt::MiddleButton:
-            return "middle click";
-        default:
-            return "back-button click";
-        }
+        // Mostly the left button; now and then the others, a mouse's back button too.
+        struct Press {
+            Qt::MouseButton button;
+            const char* name;
+        };
+        static constexpr Press kPresses[] = {{Qt::LeftButton, "click"},
+                                             {Qt::RightButton, "right click"},
+                                             {Qt::MiddleButton, "middle click"},
+                                             {Qt::BackButton, "back-button click"}};
+        const Press& press = kPresses[std::discrete_distribution<int>({80, 12, 4, 4})(rng_)];
+        pupil.clickAt(at, press.button);
+        return press.name + (" at " + where(at));
     }
 
     // While the program is busy, a click (or now and then a close request) and a Tab wait

@@ -14,12 +14,12 @@ using testing_support::Pupil;
 
 namespace {
 
-// Opens a drill with its first item on the screen and the pupil's random draws free.
-shell::ExerciseForm& drillWithItem(Pupil& pupil, int number) {
+// Opens a window with the pupil's random draws free and, in a drill, its first item asked for.
+Form& openWithItem(Pupil& pupil, int number) {
     pupil.services().free.emplace(number);
-    auto& drill = dynamic_cast<shell::ExerciseForm&>(pupil.open(number));
-    pupil.click(drill.frameNames().newItem);
-    return drill;
+    Form& f = pupil.open(number);
+    pupil.askForItem();
+    return f;
 }
 
 std::vector<TextBox*> liveBoxes(Form& form) {
@@ -28,6 +28,13 @@ std::vector<TextBox*> liveBoxes(Form& form) {
         if (box->isLive())
             live.push_back(box);
     return live;
+}
+
+// A drill with its first item, and the pupil's click into its first box.
+shell::ExerciseForm& drillWithFocusInABox(Pupil& pupil, int number) {
+    auto& drill = dynamic_cast<shell::ExerciseForm&>(openWithItem(pupil, number));
+    pupil.clickInto(liveBoxes(drill).front()->name());
+    return drill;
 }
 
 // Tabs come from the keyboard to whatever box the old window last gave the focus; their
@@ -45,8 +52,7 @@ TEST(StrayInput, ATabQueuedBehindALinkOrACloseReachesNoHandlerOfTheOldWindow) {
                                 {11, 2}}) {
         SCOPED_TRACE("Form" + std::to_string(number));
         Pupil pupil;
-        shell::ExerciseForm& drill = drillWithItem(pupil, number);
-        pupil.clickInto(liveBoxes(drill).front()->name());
+        shell::ExerciseForm& drill = drillWithFocusInABox(pupil, number);
         pupil.type("7");
         const int beeps = pupil.services().beeps;
         QPointer<FormWindow> old = drill.window();
@@ -69,9 +75,7 @@ TEST(StrayInput, ATabQueuedBehindALinkOrACloseReachesNoHandlerOfTheOldWindow) {
     for (int number : {17, 11}) {
         SCOPED_TRACE("Form" + std::to_string(number));
         Pupil pupil;
-        shell::ExerciseForm& drill = drillWithItem(pupil, number);
-        pupil.clickInto(liveBoxes(drill).front()->name());
-        QPointer<FormWindow> old = drill.window();
+        QPointer<FormWindow> old = drillWithFocusInABox(pupil, number).window();
         QWidget* focus = old->focusWidget();
         pupil.queueClose();
         pupil.queueTab();
@@ -89,11 +93,7 @@ TEST(StrayInput, OtherButtonsGiveNoBoxTheFocus) {
     int windowsWithBoxes = 0;
     for (int number : shell::existingForms()) {
         Pupil pupil;
-        Form& f = pupil.open(number);
-        if (auto* drill = dynamic_cast<shell::ExerciseForm*>(&f)) {
-            pupil.services().free.emplace(number);
-            pupil.click(drill->frameNames().newItem);
-        }
+        Form& f = openWithItem(pupil, number);
         const std::vector<TextBox*> boxes = liveBoxes(f);
         windowsWithBoxes += !boxes.empty();
         for (TextBox* box : boxes) {
@@ -112,7 +112,7 @@ TEST(StrayInput, OtherButtonsGiveNoBoxTheFocus) {
 
     // A digit typed after only a middle click lands nowhere and judges nothing.
     Pupil pupil;
-    drillWithItem(pupil, 14);
+    openWithItem(pupil, 14);
     pupil.click("Text1", Qt::MiddleButton);
     pupil.type("5");
     EXPECT_EQ(pupil.text("Text1"), "");

@@ -1,5 +1,6 @@
 #include "support/test_program.h"
 
+#include "shell/exercise_frame.h"
 #include "shell/windows.h"
 
 #include <cstdio>
@@ -261,6 +262,13 @@ int Pupil::visibleWindows() const {
 QString Pupil::focusedBox() {
     TextBox* box = current().window()->focusedBox();
     return box ? box->name() : QString();
+}
+
+bool Pupil::askForItem() {
+    const auto* drill = dynamic_cast<const shell::ExerciseForm*>(&current());
+    if (drill)
+        click(drill->frameNames().newItem);
+    return drill;
 }
 
 void Pupil::settle() {

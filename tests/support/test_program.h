@@ -99,6 +99,8 @@ public:
                  const char* sad = "Image3");
     QString focusedBox();
     void settle(); // lets unloaded windows go
+    // In a drill window, clicks the spot that gives a new item; false in any other window.
+    bool askForItem();
 
 private:
     void sendKey(QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers mods, const QString& text,
